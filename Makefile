@@ -1,0 +1,34 @@
+# Two entry points: `make run` starts the workbench, `make test` runs every test.
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build
+TEST_DIR := build-asan
+WORKDIR ?= $(CURDIR)/workdir
+
+.PHONY: run test deps build build-test bench screenshot clean
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	$(RELEASE_DIR)/src/cli/rcalab-cli init-workdir $(WORKDIR)
+	cd $(WORKDIR) && $(CURDIR)/$(RELEASE_DIR)/src/gui/rcalab
+
+build-test: deps
+	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRCALAB_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+
+test: build-test
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(RELEASE_DIR)/bench/rcalab-bench
+
+screenshot: build
+	./scripts/screenshot.sh $(RELEASE_DIR) docs/screenshot.png
+
+clean:
+	rm -rf $(RELEASE_DIR) $(TEST_DIR)

@@ -1,0 +1,37 @@
+#include "engine/step.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+rca::EngineState setUp(bool allBoxes) {
+    rca::EngineState m;
+    m.lineLength = 100;
+    m.borderMode = 1;
+    if (allBoxes) {
+        for (int d = 1; d <= rca::maxDistance; ++d)
+            m.neighbourMask.left[d] = m.neighbourMask.right[d] = true;
+    }
+    uint32_t seed = 12345;
+    for (int i = 0; i < 100; ++i) {
+        seed = seed * 22695477u + 1u;
+        m.lineI[i] = static_cast<rca::CellState>((seed >> 16) % 3);
+        m.lineII[i] = m.lineI[i] == rca::A ? rca::B : m.lineI[i] == rca::B ? rca::A : rca::C;
+    }
+    return m;
+}
+
+void stepBoth(benchmark::State& state) {
+    rca::EngineState m = setUp(state.range(0) != 0);
+    for (auto _ : state) {
+        rca::stepBothLines(m);
+        benchmark::DoNotOptimize(m.lineI);
+    }
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+} // namespace
+
+// Argument: 1 = all 22 mask boxes, 0 = the start-up mask (left 1, right 1, right 2).
+BENCHMARK(stepBoth)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});

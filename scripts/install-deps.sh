@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs the Debian packages rcalab needs to build, test and run.
+# Idempotent and non-interactive: does nothing when everything is present.
+set -eu
+
+PACKAGES="g++ cmake ninja-build make pkg-config clang-format \
+qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev libgl-dev \
+libgtest-dev libgmock-dev libbenchmark-dev \
+xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+echo "Installing:$missing"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null

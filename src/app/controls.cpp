@@ -1,0 +1,164 @@
+#include "app/controls.h"
+
+#include <algorithm>
+
+namespace rca {
+
+Control::Control(Kind kind, std::string name, std::string caption)
+    : kind_(kind), name_(std::move(name)), caption_(std::move(caption)) {}
+
+void Control::setCaption(const std::string& text) {
+    if (text == caption_) return;
+    caption_ = text;
+    changed();
+}
+
+void Control::setVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    changed();
+}
+
+void Control::setEnabled(bool e) {
+    if (e == enabled_) return;
+    enabled_ = e;
+    changed();
+}
+
+Control& Control::place(const std::string& parent, Geometry g) {
+    parent_ = parent;
+    geometry_ = g;
+    return *this;
+}
+
+int Control::observe(Handler fn) {
+    observers_.emplace_back(nextObserver_, std::move(fn));
+    return nextObserver_++;
+}
+
+void Control::unobserve(int id) {
+    std::erase_if(observers_, [id](const auto& o) { return o.first == id; });
+}
+
+void Control::changed() {
+    // Copy: an observer may add or remove observers while we notify.
+    auto list = observers_;
+    for (auto& o : list)
+        o.second();
+}
+
+static void run(const Handler& h) {
+    if (h) h();
+}
+
+Edit::Edit(std::string name, std::string text)
+    : Control(Kind::Edit, name, ""), text_(std::move(text)) {}
+
+void Edit::setText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    changed();
+    run(onChange);
+}
+
+CheckBox::CheckBox(std::string name, std::string caption, bool checked)
+    : Control(Kind::CheckBox, std::move(name), std::move(caption)), checked_(checked) {}
+
+void CheckBox::setChecked(bool c) {
+    if (c == checked_) return;
+    checked_ = c;
+    changed();
+    run(onClick);
+}
+
+void CheckBox::userClick() {
+    if (!enabled()) return;
+    setChecked(!checked_);
+}
+
+RadioGroup::RadioGroup(std::string name, std::string caption, std::vector<std::string> items)
+    : Control(Kind::RadioGroup, std::move(name), std::move(caption)), items_(std::move(items)) {}
+
+void RadioGroup::setItemIndex(int i) {
+    if (i < -1 || i >= static_cast<int>(items_.size())) i = -1;
+    if (i == index_) return;
+    index_ = i;
+    changed();
+    run(onClick);
+}
+
+void RadioGroup::userSelect(int i) {
+    if (!enabled()) return;
+    setItemIndex(i);
+}
+
+UpDown::UpDown(std::string name, int min, int max, int position, int increment)
+    : Control(Kind::UpDown, std::move(name), ""), min_(min), max_(max),
+      position_(std::clamp(position, min, max)), increment_(increment) {}
+
+void UpDown::setPosition(int p) {
+    p = std::clamp(p, min_, max_);
+    if (p == position_) return;
+    position_ = p;
+    changed();
+}
+
+void UpDown::userClick(bool up) {
+    if (!enabled()) return;
+    setPosition(position_ + (up ? increment_ : -increment_));
+    run(onClick);
+}
+
+Label::Label(std::string name, std::string caption)
+    : Control(Kind::Label, std::move(name), std::move(caption)) {}
+
+Button::Button(std::string name, std::string caption)
+    : Control(Kind::Button, std::move(name), std::move(caption)) {}
+
+void Button::userClick() {
+    if (!enabled()) return;
+    run(onClick);
+}
+
+MenuItem::MenuItem(std::string name, std::string caption, std::string menu, bool checkable)
+    : Control(Kind::MenuItem, std::move(name), std::move(caption)), menu_(std::move(menu)),
+      checkable_(checkable) {}
+
+void MenuItem::setChecked(bool c) {
+    if (c == checked_) return;
+    checked_ = c;
+    changed();
+}
+
+void MenuItem::userClick() {
+    if (!enabled()) return;
+    run(onClick);
+}
+
+GroupBox::GroupBox(std::string name, std::string caption, uint32_t color)
+    : Control(Kind::GroupBox, std::move(name), std::move(caption)), color_(color) {}
+
+void GroupBox::setColor(uint32_t c) {
+    if (c == color_) return;
+    color_ = c;
+    changed();
+}
+
+StatusBar::StatusBar(std::string name) : Control(Kind::StatusBar, std::move(name), "") {}
+
+Timer::Timer(std::string name, int interval)
+    : Control(Kind::Timer, std::move(name), ""), interval_(interval) {
+    setEnabled(false);
+}
+
+void Timer::setInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    changed();
+}
+
+void Timer::fire() {
+    if (ticks()) run(onTimer);
+}
+
+} // namespace rca

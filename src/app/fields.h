@@ -1,0 +1,67 @@
+#pragma once
+// Model values by name, for the script's `print` and `set`. Arrays print over
+// cells 0 .. lineLength - 1; `NAME[i]` is one element, or one row of a grid.
+#include "engine/cell.h"
+#include "view/picture_state.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace rca {
+
+struct FieldError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Fields {
+  public:
+    // `length` gives the number of cells printed for line and cell arrays.
+    explicit Fields(std::function<int()> length) : length_(std::move(length)) {}
+
+    void add(const std::string& name, int32_t* v);
+    void add(const std::string& name, uint8_t* v);
+    void add(const std::string& name, bool* v);
+    void add(const std::string& name, uint32_t* v);
+    void add(const std::string& name, double* v);
+    void add(const std::string& name, Line* v);
+    void add(const std::string& name, CellInts* v);
+    template <class T, size_t N>
+    void addGrid(const std::string& name, std::array<std::array<T, maxLineCells>, N>* g) {
+        addGridImpl(
+            name, N, [g](int r, int c) { return static_cast<int64_t>((*g)[r][c]); },
+            [g](int r, int c, int64_t v) { (*g)[r][c] = static_cast<T>(v); });
+    }
+    // A list with its own count (point lists).
+    template <class T, size_t N>
+    void addList(const std::string& name, std::array<T, N>* list, int32_t* count) {
+        addListImpl(
+            name, N, count, [list](int i) { return static_cast<int64_t>((*list)[i]); },
+            [list](int i, int64_t v) { (*list)[i] = static_cast<T>(v); });
+    }
+
+    bool has(const std::string& name) const;
+    // NAME or NAME[i]. Throws FieldError with a readable reason.
+    std::string print(const std::string& ref) const;
+    void set(const std::string& ref, const std::string& value);
+
+  private:
+    struct Entry {
+        std::function<std::string(std::optional<int>)> print;
+        std::function<void(std::optional<int>, const std::string&)> set;
+    };
+    void addGridImpl(const std::string& name, int rows, std::function<int64_t(int, int)> get,
+                     std::function<void(int, int, int64_t)> put);
+    void addListImpl(const std::string& name, int capacity, int32_t* count,
+                     std::function<int64_t(int)> get, std::function<void(int, int64_t)> put);
+    template <class T> void addScalar(const std::string& name, T* v);
+    const Entry& entry(const std::string& name) const;
+    int cells() const { return boundedLength(length_()); }
+
+    std::function<int()> length_;
+    std::map<std::string, Entry> table_;
+};
+
+} // namespace rca

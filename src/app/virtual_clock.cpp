@@ -1,0 +1,56 @@
+#include "app/virtual_clock.h"
+
+namespace rca {
+
+VirtualClock::VirtualClock(std::vector<Timer*> timers) {
+    slots_.reserve(timers.size());
+    for (Timer* t : timers)
+        slots_.push_back(Slot{t, 0});
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        slots_[i].observer = slots_[i].timer->observe([this, i] { refresh(slots_[i]); });
+        refresh(slots_[i]);
+    }
+}
+
+VirtualClock::~VirtualClock() {
+    for (auto& s : slots_)
+        s.timer->unobserve(s.observer);
+}
+
+void VirtualClock::refresh(Slot& s) {
+    if (!s.timer->ticks()) {
+        s.scheduled = false;
+        return;
+    }
+    // Enabling a timer or changing its interval starts a fresh period.
+    if (!s.scheduled || s.interval != s.timer->interval()) {
+        s.scheduled = true;
+        s.interval = s.timer->interval();
+        s.due = now_ + s.interval;
+    }
+}
+
+void VirtualClock::advance(int64_t ms) {
+    const int64_t target = now_ + (ms > 0 ? ms : 0);
+    for (;;) {
+        Slot* next = nullptr;
+        for (auto& s : slots_)
+            if (s.scheduled && s.due <= target && (!next || s.due < next->due)) next = &s;
+        if (!next) break;
+        now_ = next->due;
+        next->due += next->interval;
+        next->timer->fire();
+    }
+    now_ = target;
+}
+
+int VirtualClock::tick(Timer& timer, int count) {
+    int delivered = 0;
+    while (delivered < count && timer.ticks()) {
+        timer.fire();
+        ++delivered;
+    }
+    return delivered;
+}
+
+} // namespace rca

@@ -1,0 +1,39 @@
+#pragma once
+// Drives timers headlessly: virtual milliseconds, due ticks in time order,
+// the same ticks every run.
+#include "app/controls.h"
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace rca {
+
+class VirtualClock {
+  public:
+    explicit VirtualClock(std::vector<Timer*> timers);
+    ~VirtualClock();
+    VirtualClock(const VirtualClock&) = delete;
+    VirtualClock& operator=(const VirtualClock&) = delete;
+
+    int64_t now() const { return now_; }
+    // Moves time on by `ms`, delivering every tick that falls due on the way.
+    void advance(int64_t ms);
+    // Delivers up to `count` ticks of one timer, one interval apart, while it
+    // stays enabled; returns how many were delivered.
+    int tick(Timer& timer, int count);
+
+  private:
+    struct Slot {
+        Timer* timer;
+        int observer;
+        bool scheduled = false;
+        int interval = 0;
+        int64_t due = 0;
+    };
+    void refresh(Slot& s);
+    std::vector<Slot> slots_;
+    int64_t now_ = 0;
+};
+
+} // namespace rca

@@ -1,0 +1,19 @@
+#include "cli/cli_host.h"
+
+#include <ostream>
+
+namespace rca {
+
+void CliHost::message(const std::string& text) {
+    err_ << text << '\n';
+}
+
+std::optional<std::string> CliHost::next() {
+    // With no answer queued the dialog is cancelled.
+    if (answers_.empty()) return std::nullopt;
+    auto a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+} // namespace rca

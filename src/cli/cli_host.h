@@ -1,0 +1,26 @@
+#pragma once
+#include "app/host.h"
+
+#include <deque>
+#include <iosfwd>
+
+namespace rca {
+
+// Dialog answers come from the script (`answer PATH`, `answer cancel`);
+// notices go to standard error.
+class CliHost : public Host {
+  public:
+    explicit CliHost(std::ostream& err) : err_(err) {}
+    void queueAnswer(std::optional<std::string> answer) { answers_.push_back(std::move(answer)); }
+    std::optional<std::string> openFileName(const std::string&) override { return next(); }
+    std::optional<std::string> saveFileName(const std::string&) override { return next(); }
+    void message(const std::string& text) override;
+    void showModal(Form&) override {}
+
+  private:
+    std::optional<std::string> next();
+    std::deque<std::optional<std::string>> answers_;
+    std::ostream& err_;
+};
+
+} // namespace rca

@@ -1,0 +1,44 @@
+#pragma once
+// The script language of rcalab-cli: user actions on controls by name, timer
+// ticks on a virtual clock, mouse events, dialog answers, model values and
+// canvas pixels. See docs/scripting.md.
+#include "app/virtual_clock.h"
+#include "app/workbench.h"
+#include "cli/cli_host.h"
+
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rca {
+
+class Script {
+  public:
+    // Builds the workbench with a CLI host and runs its start-up.
+    Script(std::ostream& out, std::ostream& err);
+    ~Script();
+
+    // Runs the lines in order; stops at the first error with
+    // "line N: reason" on the error stream. Returns the exit code (0 or 2).
+    int run(const std::vector<std::string>& lines);
+
+    Workbench& workbench() { return *wb_; }
+
+  private:
+    void execute(const std::vector<std::string>& words, const std::string& rest);
+    Control& control(const std::string& ref) const;
+    Timer& timer(const std::string& ref) const;
+    std::string describe(const std::string& ref) const;
+
+    std::ostream& out_;
+    std::ostream& err_;
+    std::unique_ptr<CliHost> host_;
+    std::unique_ptr<Workbench> wb_;
+    std::unique_ptr<VirtualClock> clock_;
+};
+
+// Splits `-e` text at semicolons into lines.
+std::vector<std::string> splitCommands(const std::string& text);
+
+} // namespace rca

@@ -1,0 +1,12 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace rca {
+
+// Makes `dir` a ready working directory: every folder the program reads or
+// writes, and the square slot files (which the writers never create).
+// Existing files are kept. Returns an empty string or the reason it failed.
+std::string initWorkdir(const std::filesystem::path& dir);
+
+} // namespace rca

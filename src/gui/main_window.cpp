@@ -1,0 +1,9 @@
+#include "gui/main_window.h"
+
+namespace rcagui {
+
+MainWindow::MainWindow() {
+    resize(1146, 767);
+}
+
+} // namespace rcagui

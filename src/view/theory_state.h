@@ -1,0 +1,16 @@
+#pragma once
+// The particle model of the theory check.
+#include "engine/cell.h"
+#include "view/picture_state.h"
+
+namespace rca {
+
+struct TheoryState {
+    std::array<std::array<int16_t, maxLineCells>, markRows> theoryGrid{};
+    std::array<std::array<uint8_t, maxLineCells>, markRows> theoryMarks{};
+    std::array<std::array<uint8_t, maxLineCells>, markRows> theoryNonzero{};
+    std::array<uint8_t, maxLineCells> collisionFlags{};
+    int32_t theoryRow = 0;
+};
+
+} // namespace rca
