@@ -1,5 +1,7 @@
 #include "engine/step.h"
 
+#include "engine/fast_step.h"
+
 #include <algorithm>
 
 namespace rca {
@@ -24,10 +26,11 @@ bool activated(const Line& in, int i, int length, bool circle, const NeighbourMa
 }
 
 void accumulate(const Line& line, int length, CellInts& clock, CellInts& drift) {
+    // A adds 2 to both; anything else adds 1 to the clock and -1 to the drift.
     for (int i = 0; i < length; ++i) {
-        bool isA = line[i] == A;
-        clock[i] += isA ? 2 : 1;
-        drift[i] += isA ? 2 : -1;
+        const int32_t isA = line[i] == A;
+        clock[i] += 1 + isA;
+        drift[i] += 3 * isA - 1;
     }
 }
 
@@ -87,28 +90,51 @@ void swapBC(Line& line, int length) {
     }
 }
 
-void stepBothLines(EngineState& m) {
+namespace {
+
+// One line of steps 1 and 3: the per-cell rule into the buffer, then the copy back.
+StateCounts stepLinePerCell(Line& line, Line& next, int length, bool circle,
+                            const NeighbourMask& mask) {
+    stepLineRule(line, next, length, circle, mask);
+    std::copy_n(next.begin(), length, line.begin());
+    return countStates(line, length);
+}
+
+// Steps 1 to 7; `rule` is null for the per-cell path.
+void stepBoth(EngineState& m, const FastRule* rule) {
     const int L = boundedLength(m.lineLength);
     const bool circle = m.borderMode != 0;
+    auto advance = [&](Line& line, Line& next) {
+        StateCounts n;
+        if (rule && fastStepLine(*rule, line, next, n)) return n;
+        return stepLinePerCell(line, next, L, circle, m.neighbourMask);
+    };
 
-    stepLineRule(m.lineI, m.nextLineI, L, circle, m.neighbourMask);
-    std::copy_n(m.nextLineI.begin(), L, m.lineI.begin());
+    const StateCounts one = advance(m.lineI, m.nextLineI);
     if (m.lineIDone == 0) accumulate(m.lineI, L, m.cellClockI, m.cellDriftI);
 
-    stepLineRule(m.lineII, m.nextLineII, L, circle, m.neighbourMask);
-    std::copy_n(m.nextLineII.begin(), L, m.lineII.begin());
+    const StateCounts two = advance(m.lineII, m.nextLineII);
     if (m.lineIIDone == 0) accumulate(m.lineII, L, m.cellClockII, m.cellDriftII);
 
     m.stepTime += m.reverseMode ? -1 : 1;
 
-    StateCounts one = countStates(m.lineI, L);
     m.countCI = one.c, m.countBI = one.b, m.countAI = one.a;
     markDone(m.lineI, m.stepTime, m.countCI, m.lineIDone, m.endLineITaken, m.endLineI, m.doneTimeI);
 
-    StateCounts two = countStates(m.lineII, L);
     m.countCII = two.c, m.countBII = two.b, m.countAII = two.a;
     markDone(m.lineII, m.stepTime, m.countCII, m.lineIIDone, m.endLineIITaken, m.endLineII,
              m.doneTimeII);
+}
+
+} // namespace
+
+void stepBothLines(EngineState& m) {
+    const FastRule rule(m.lineLength, m.borderMode != 0, m.neighbourMask);
+    stepBoth(m, &rule);
+}
+
+void stepBothLinesPerCell(EngineState& m) {
+    stepBoth(m, nullptr);
 }
 
 } // namespace rca
