@@ -1,8 +1,73 @@
+// The results panel, the trial check, the batch statistics and the
+// 'Test (1,1)' trials 'G' and 'Gd'.
 #include "app/subsystems.h"
+#include "app/wiring.h"
 #include "app/workbench.h"
+#include "engine/batch_stats_commands.h"
+#include "engine/trial_check.h"
+#include "setup/trial_setup.h"
+#include "view/results_panel.h"
+
+#include <initializer_list>
 
 namespace rca {
 
-void registerResults(Workbench&) {}
+namespace {
+
+// The fixed test trials run on a mask of left 1 and right 1 only.
+void useNearestMask(TForm1& f) {
+    for (int d = 1; d <= maxDistance; ++d) {
+        f.maskLeft[d]->setChecked(d == 1);
+        f.maskRight[d]->setChecked(d == 1);
+    }
+}
+
+void testTrial(Workbench& wb, std::initializer_list<int> bCells) {
+    TForm1& f = wb.form1();
+    Model& m = wb.model();
+    useNearestMask(f);
+    f.RadioGroup12.setItemIndex(0); // 'Prediction' "Yes"
+    f.CheckBox33.setChecked(false); // the clock view
+    trialResetSteps2to8(wb, 350);
+    resetResults(wb);
+    wb.run("Button8Click");
+    wb.run("DrawGuideGrid");
+    m.bPositionCount = 0;
+    for (int cell : bCells)
+        m.bPositions[m.bPositionCount++] = static_cast<int16_t>(cell);
+    m.bPointCount = m.bPositionCount;
+    finishTrialSetup(wb);
+}
+
+void registerResultFields(Workbench& wb) {
+    Model& m = wb.model();
+    Fields& f = wb.fields();
+    for (auto [name, v] : {std::pair{"endsDisjoint", &m.endsDisjoint},
+                           {"endFlipsStart", &m.endFlipsStart},
+                           {"bothDoneAt3", &m.bothDoneAt3},
+                           {"matchAIIvsCI", &m.matchAIIvsCI},
+                           {"matchCIIvsAI", &m.matchCIIvsAI},
+                           {"matchCIvsBI", &m.matchCIvsBI},
+                           {"matchCIIvsBII", &m.matchCIIvsBII}})
+        f.add(name, v);
+    for (auto [name, v] : {std::pair{"failCount1", &m.failCount1},
+                           {"failCount2", &m.failCount2},
+                           {"failCount3", &m.failCount3}})
+        f.add(name, v);
+}
+
+} // namespace
+
+void registerResults(Workbench& wb) {
+    TForm1& f = wb.form1();
+    Workbench* w = &wb;
+    wb.commands().add("resetResults", [w] { resetResults(*w); });
+    wb.commands().add("evaluateTrial", [w] { evaluateTrial(*w); });
+    define(wb, f.Button93, "Button93Click", [w] { testTrial(*w, {0, 1, 2, 7}); });
+    define(wb, f.Button101, "Button101Click", [w] { testTrial(*w, {3, 4, 5, 6, 8, 9, 10}); });
+    installTrialCheck(wb);
+    registerBatchStats(wb);
+    registerResultFields(wb);
+}
 
 } // namespace rca

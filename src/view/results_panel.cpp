@@ -1,0 +1,33 @@
+#include "view/results_panel.h"
+
+#include "app/workbench.h"
+#include "engine/trial_outcome.h"
+#include "view/results_eval.h"
+
+namespace rca {
+
+void showLabels(TForm1& form, const LabelTexts& texts) {
+    for (const auto& [label, text] : texts)
+        form.label(label).setCaption(text);
+}
+
+void resetResults(Workbench& wb) {
+    for (const auto& name : resultLabelNames())
+        wb.form1().label(name).setCaption("X");
+}
+
+void evaluateTrial(Workbench& wb) {
+    TForm1& f = wb.form1();
+    Model& m = wb.model();
+    f.Timer1.setEnabled(false);
+    const bool predict = f.RadioGroup12.itemIndex() == 0; // "Yes"
+    wb.run(predict ? "Button98Click" : "Button105Click");
+    computeTrialOutcome(m);
+    f.StatusBar1.setText(std::to_string(m.stepTime));
+    showLabels(f, resultLabels(m));
+    computeMarkMatches(m);
+    showLabels(f, matchLabels(m));
+    showLabels(f, markSampleLabels(m.markCI));
+}
+
+} // namespace rca
