@@ -12,6 +12,10 @@ struct SetupState {
     int32_t bPositionCount = 0;
     std::array<int16_t, maxPoints> cPositions{};
     int32_t cPositionCount = 0;
+    // Second coordinates of the square-field generators' points (the first
+    // ones are bPositions / cPositions); same counts.
+    std::array<int16_t, maxPoints> bPositionsY{};
+    std::array<int16_t, maxPoints> cPositionsY{};
     int32_t penC1 = 0, penC2 = 0;
     int32_t penAfr1 = 0, penAfr2 = 0;
 };

@@ -14,4 +14,22 @@ void trialResetSteps2to8(Workbench& wb, int eraseLeft);
 // show stepTime, write square file 5, run the theory reset.
 void finishTrialSetup(Workbench& wb);
 
+// Steps 10 to 15 alone ('Random' sets Label57 before the theory reset).
+void finishTrialLines(Workbench& wb);
+
+// Steps 14 and 15: draw the row, show stepTime, write square file 5.
+void showAndSaveSetUp(Workbench& wb);
+
+// With 'MAIN' on '3 x': one step per press in single-step mode.
+void applyThreeXMode(Workbench& wb);
+
+// The controls part of 'Random' steps 3 to 7: 'V nacalo' and 'Est obr'
+// unchecked, pictureLeft 0, '3 x' mode, the 'Manage' colour, and the picture
+// erased from x = left to right, y = 0 to 704.
+void resetSetUpControls(Workbench& wb, int left, int right);
+
+// The square field's frame at the current extents (the menu 'Clear' and the
+// square-field generators).
+void drawFieldFrame(Workbench& wb);
+
 } // namespace rca

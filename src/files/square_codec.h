@@ -1,0 +1,34 @@
+#pragma once
+// Square files: 104 bytes, the line length as a little-endian int32, then the
+// 100 cells of lineI, one byte each. Files are read and written byte for byte
+// from offset 0; a file is never created here.
+#include "engine/cell.h"
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+
+namespace rca {
+
+constexpr size_t squareFileBytes = 4 + maxLineCells;
+using SquareBytes = std::array<uint8_t, squareFileBytes>;
+
+SquareBytes encodeSquare(int32_t length, const Line& cells);
+
+// Takes the first `count` bytes (at most 104) in file order: a short record
+// replaces only the bytes it holds, so a partial length replaces only its
+// low-order bytes and missing cells keep their values.
+void decodeSquare(const uint8_t* bytes, size_t count, int32_t& length, Line& cells);
+
+// Opens an existing file for reading and writing and reads up to 104 bytes
+// into length and cells. Nothing when the file cannot be opened; otherwise
+// the number of bytes read.
+std::optional<size_t> readSquareFile(const std::filesystem::path& file, int32_t& length,
+                                     Line& cells);
+
+// Overwrites the first 104 bytes of an existing file; a longer file keeps its
+// tail. False when the file cannot be opened or written.
+bool writeSquareFile(const std::filesystem::path& file, int32_t length, const Line& cells);
+
+} // namespace rca
