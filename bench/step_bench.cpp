@@ -1,3 +1,4 @@
+#include "engine/fast_step.h"
 #include "engine/step.h"
 
 #include <benchmark/benchmark.h>
@@ -21,17 +22,27 @@ rca::EngineState setUp(bool allBoxes) {
     return m;
 }
 
-void stepBoth(benchmark::State& state) {
+template <void (*Step)(rca::EngineState&)> void stepBoth(benchmark::State& state) {
     rca::EngineState m = setUp(state.range(0) != 0);
     for (auto _ : state) {
-        rca::stepBothLines(m);
+        Step(m);
+        m.lineIDone = m.lineIIDone = 0; // keep both accumulators running
         benchmark::DoNotOptimize(m.lineI);
     }
     state.counters["steps/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+void stepBothFast(benchmark::State& state) {
+    stepBoth<rca::stepBothLines>(state);
+}
+void stepBothPerCell(benchmark::State& state) {
+    stepBoth<rca::stepBothLinesPerCell>(state);
+}
+
 } // namespace
 
 // Argument: 1 = all 22 mask boxes, 0 = the start-up mask (left 1, right 1, right 2).
-BENCHMARK(stepBoth)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});
+// Both lines and their accumulators advance at every step.
+BENCHMARK(stepBothFast)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});
+BENCHMARK(stepBothPerCell)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});

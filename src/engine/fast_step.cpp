@@ -16,8 +16,8 @@ constexpr uint64_t bit6 = 0x4040404040404040ULL;
 
 // Bit 0 of each byte of `x` into bit k of the result, k the byte's index.
 // The multiplier's partial products never overlap, so no carries mix them.
-inline unsigned gatherBytes(uint64_t x) {
-    return static_cast<unsigned>(((x & lowBits) * 0x0102040810204080ULL) >> 56);
+inline uint64_t gatherBytes(uint64_t x) {
+    return ((x & lowBits) * 0x0102040810204080ULL) >> 56;
 }
 
 // The inverse: bit k of `bits` into bit 0 of byte k.
@@ -33,51 +33,57 @@ inline CellBits cellMask(int length) {
     return length <= 0 ? 0 : (CellBits{1} << length) - 1;
 }
 
+// Inline, since the baseline instruction set has no population count.
+inline int popcount64(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * lowBits) >> 56);
+}
+
 inline int popcount(CellBits x) {
-    return __builtin_popcountll(static_cast<uint64_t>(x)) +
-           __builtin_popcountll(static_cast<uint64_t>(x >> 64));
+    return popcount64(static_cast<uint64_t>(x)) + popcount64(static_cast<uint64_t>(x >> 64));
 }
 
 constexpr int wordCount = (maxLineCells + 7) / 8;
+constexpr int margin = maxDistance;
+constexpr uint64_t marginBits = (uint64_t{1} << margin) - 1;
+
+// Bit n of the result is cell n mod length of `c`, for n < max(length, 33):
+// short lines repeat until the margins fit.
+inline CellBits tiled(CellBits c, int length) {
+    for (int width = length; width < 3 * margin; width *= 2)
+        c |= c << width;
+    return c;
+}
 
 } // namespace
 
 FastRule::FastRule(int length, bool circle, const NeighbourMask& mask)
     : length_(boundedLength(length)), circle_(circle), cells_(cellMask(length_)) {
-    if (length_ == 0) return;
-    if (circle_) {
-        // Every term becomes a rotation towards higher indices; distances at
-        // or above the length wrap, so equal rotations are kept once.
-        CellBits used = 0;
-        auto add = [&](int shift) {
-            if (used & (CellBits{1} << shift)) return;
-            used |= CellBits{1} << shift;
-            terms_[termCount_++] = Term{shift, false};
-        };
-        for (int d = 1; d <= circleDistances; ++d) {
-            const int s = d % length_;
-            if (mask.left[d]) add(s);
-            if (mask.right[d]) add((length_ - s) % length_);
-        }
-        return;
-    }
-    for (int d = 1; d <= frozenDistances; ++d) {
-        if (mask.left[d]) terms_[termCount_++] = Term{d, false};
-        if (mask.right[d]) terms_[termCount_++] = Term{d, true};
+    const int distances = circle ? circleDistances : frozenDistances;
+    for (int d = 1; d <= distances; ++d) {
+        left_[d] = mask.left[d];
+        right_[d] = mask.right[d];
     }
 }
 
 CellBits FastRule::activated(CellBits c) const {
+    // The line with a margin of 11 cells on each side: bit i + 11 is cell i.
+    // In Circle the margins hold the wrapped cells (several turns when the
+    // line is shorter than the margin); in Frozen A they stay empty.
+    CellBits wide = c << margin;
+    if (circle_ && length_ > 0) {
+        const CellBits t = tiled(c, length_);
+        const int back = (length_ - margin % length_) % length_; // = -11 mod L
+        wide |= (t >> back) & marginBits;
+        wide |= (t & marginBits) << (length_ + margin);
+    }
     CellBits act = 0;
-    if (circle_) {
-        for (int k = 0; k < termCount_; ++k) {
-            const int s = terms_[k].shift;
-            act |= s == 0 ? c : (c << s) | (c >> (length_ - s));
-        }
-    } else {
-        // Positions outside the line are frozen A: shifted-in bits are 0.
-        for (int k = 0; k < termCount_; ++k)
-            act |= terms_[k].down ? c >> terms_[k].shift : c << terms_[k].shift;
+#pragma GCC unroll 11
+    for (int d = 1; d <= maxDistance; ++d) {
+        if (left_[d]) act |= wide >> (margin - d);
+        if (right_[d]) act |= wide >> (margin + d);
     }
     return act & cells_;
 }
@@ -92,38 +98,44 @@ LinePlanes FastRule::next(const LinePlanes& p) const {
 }
 
 bool packLine(const Line& line, int length, LinePlanes& out) {
-    length = boundedLength(length);
+    // Whole words over a padded copy; cells at or above the length are
+    // masked off afterwards.
     uint8_t buf[wordCount * 8] = {};
-    std::memcpy(buf, line.data(), static_cast<size_t>(length));
-    CellBits b = 0, a = 0, bad = 0;
-    for (int w = 0; w < (length + 7) / 8; ++w) {
+    std::memcpy(buf, line.data(), maxLineCells);
+    uint64_t b[2] = {}, a[2] = {}, bad[2] = {};
+#pragma GCC unroll 13
+    for (int w = 0; w < wordCount; ++w) {
         uint64_t x;
         std::memcpy(&x, buf + 8 * w, 8);
         // Foreign bytes: any of bits 2..7 set, or bits 0 and 1 both (3).
         const uint64_t high = ((((x >> 2) & sixBits) + sixBits) & bit6) >> 6;
         const uint64_t three = x & (x >> 1);
-        b |= CellBits{gatherBytes(x)} << (8 * w);
-        a |= CellBits{gatherBytes(x >> 1)} << (8 * w);
-        bad |= CellBits{gatherBytes(high | three)} << (8 * w);
+        const int half = w / 8, shift = 8 * (w % 8);
+        b[half] |= gatherBytes(x) << shift;
+        a[half] |= gatherBytes(x >> 1) << shift;
+        bad[half] |= gatherBytes(high | three) << shift;
     }
-    const CellBits cells = cellMask(length);
-    if (bad & cells) return false;
-    out.b = b & cells;
-    out.a = a & cells;
-    out.c = ~(b | a) & cells;
+    auto join = [](const uint64_t* h) { return CellBits{h[1]} << 64 | h[0]; };
+    const CellBits cells = cellMask(boundedLength(length));
+    if (join(bad) & cells) return false;
+    out.b = join(b) & cells;
+    out.a = join(a) & cells;
+    out.c = ~(join(b) | join(a)) & cells;
     return true;
 }
 
 void unpackLine(const LinePlanes& p, int length, Line& line) {
-    length = boundedLength(length);
     uint8_t buf[wordCount * 8];
-    for (int w = 0; w < (length + 7) / 8; ++w) {
-        const auto b8 = static_cast<unsigned>(p.b >> (8 * w)) & 0xFFu;
-        const auto a8 = static_cast<unsigned>(p.a >> (8 * w)) & 0xFFu;
-        const uint64_t x = spreadTable[b8] | (spreadTable[a8] << 1);
+    const uint64_t b[2] = {static_cast<uint64_t>(p.b), static_cast<uint64_t>(p.b >> 64)};
+    const uint64_t a[2] = {static_cast<uint64_t>(p.a), static_cast<uint64_t>(p.a >> 64)};
+#pragma GCC unroll 13
+    for (int w = 0; w < wordCount; ++w) {
+        const int half = w / 8, shift = 8 * (w % 8);
+        const uint64_t x =
+            spreadTable[(b[half] >> shift) & 0xFF] | (spreadTable[(a[half] >> shift) & 0xFF] << 1);
         std::memcpy(buf + 8 * w, &x, 8);
     }
-    std::memcpy(line.data(), buf, static_cast<size_t>(length));
+    std::memcpy(line.data(), buf, static_cast<size_t>(boundedLength(length)));
 }
 
 bool fastStepLine(const FastRule& rule, Line& line, Line& next, StateCounts& counts) {

@@ -1,0 +1,82 @@
+#include "engine/headless_batch.h"
+
+#include "engine/batch_runner.h"
+#include "engine/model.h"
+#include "engine/random.h"
+#include "engine/step.h"
+#include "engine/trial_outcome.h"
+#include "setup/random_line.h"
+
+#include <memory>
+
+namespace rca {
+
+namespace {
+
+// The model as the workbench has it after clicking 'Timer10': settings from
+// the configuration, counters and tallies cleared.
+std::unique_ptr<Model> batchModel(const HeadlessBatchConfig& c) {
+    auto m = std::make_unique<Model>();
+    m->neighbourMask = c.mask;
+    m->borderMode = c.borderMode;
+    m->batchLengthMin = c.lengthMin;
+    m->batchLengthMax = c.lengthMax;
+    m->trialsPerBatch = c.trials;
+    m->stepLimit = c.stepLimit;
+    m->randomState = c.randomState;
+    m->cPointCount = 0;
+    m->reverseMode = false;
+    return m;
+}
+
+// Timer10Timer and 'Random', without the controls, picture and square file.
+void setUpTrial(Model& m) {
+    const BatchTrialDraw d = drawBatchTrial(m.randomState, m.batchLengthMin, m.batchLengthMax);
+    m.lineLength = d.length;
+    m.bPointCount = d.bCount;
+    resetTrialRunState(m);
+    drawRandomLine(m, m);
+}
+
+} // namespace
+
+uint32_t derivedSeed(uint32_t seed, uint64_t index) {
+    // splitmix64's finaliser over the pair.
+    uint64_t x = (uint64_t{seed} << 32 ^ index) + 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return static_cast<uint32_t>(x ^ (x >> 31));
+}
+
+HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
+                                     const HeadlessBatchControl& control) {
+    std::unique_ptr<Model> model = batchModel(config);
+    Model& m = *model;
+    const std::function<uint32_t()> reseed = [&m, &config] {
+        return config.seed ? derivedSeed(*config.seed, static_cast<uint32_t>(m.trialCount))
+                           : timeOfDaySeed();
+    };
+
+    HeadlessBatchResult result;
+    while (!(control.stop && control.stop->load(std::memory_order_relaxed))) {
+        setUpTrial(m);
+        BatchCheck check = BatchCheck::Running;
+        while (check == BatchCheck::Running) {
+            stepBothLines(m);
+            ++result.steps;
+            check = batchTrialCheck(m, reseed);
+        }
+        if (control.progress) control.progress(m.trialCount);
+        if (check == BatchCheck::BatchComplete) {
+            result.complete = true;
+            break;
+        }
+    }
+    result.stats = m;
+    result.failCount1 = m.failCount1;
+    result.failCount2 = m.failCount2;
+    result.failCount3 = m.failCount3;
+    return result;
+}
+
+} // namespace rca

@@ -1,0 +1,49 @@
+#pragma once
+// The 'Timer10' batch mode without controls, timers or canvas: the same
+// draws, set-ups, steps and trial check, one trial after another.
+#include "engine/batch_stats.h"
+#include "engine/engine_state.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace rca {
+
+struct HeadlessBatchConfig {
+    NeighbourMask mask;     // the start-up mask unless set
+    int32_t borderMode = 1; // 0 is Frozen A, anything else Circle
+    int32_t lengthMin = 20, lengthMax = 40;
+    int32_t trials = 1000; // trialsPerBatch
+    int32_t stepLimit = 1000000;
+    // The generator state when the batch starts: the workbench's right after
+    // start-up gives the workbench's numbers.
+    uint32_t randomState = 1;
+    // Set: every reseed is derivedSeed(*seed, trialCount), so the batch is
+    // reproducible. Unset: reseeds take the time of day, as the workbench does.
+    std::optional<uint32_t> seed;
+};
+
+struct HeadlessBatchResult {
+    BatchStats stats;
+    int32_t failCount1 = 0, failCount2 = 0, failCount3 = 0;
+    int64_t steps = 0;     // steps of all trials, the unclassified last one included
+    bool complete = false; // false when stopped before the batch ended
+};
+
+struct HeadlessBatchControl {
+    // Checked between trials; once true the batch stops with what it has.
+    const std::atomic<bool>* stop = nullptr;
+    // Called after every finished trial with the trial count so far.
+    std::function<void(int32_t trialCount)> progress;
+};
+
+HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
+                                     const HeadlessBatchControl& control = {});
+
+// A well-mixed 32-bit seed from a base seed and an index (a trial count, or
+// a configuration's place in a sweep).
+uint32_t derivedSeed(uint32_t seed, uint64_t index);
+
+} // namespace rca
