@@ -1,9 +1,77 @@
 #include "gui/main_window.h"
 
+#include "gui/batch_stats_dock.h"
+#include "gui/canvas_view.h"
+#include "gui/error_report.h"
+#include "gui/form_view.h"
+#include "gui/menu_binding.h"
+#include "gui/qt_text.h"
+#include "gui/timer_driver.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+
 namespace rcagui {
 
-MainWindow::MainWindow() {
-    resize(1146, 767);
+MainWindow::MainWindow()
+    : host_(std::make_unique<GuiHost>()), wb_(std::make_unique<rca::Workbench>(host_.get())) {
+    rca::TForm1& form = wb_->form1();
+    setWindowTitle(qs(form.caption()));
+    resize(form.width(), form.height());
+
+    canvas_ = new CanvasView(*wb_, form.name(), this);
+    setCentralWidget(canvas_);
+
+    auto* notices = new QLabel(this);
+    notices->setObjectName(QStringLiteral("Notices"));
+    statusBar()->addPermanentWidget(notices);
+    host_->attach(this, notices);
+
+    form_ = std::make_unique<FormView>(form, canvas_, statusBar());
+
+    std::vector<std::string> titles;
+    for (const char* t : rca::mainMenuTitles())
+        titles.emplace_back(t);
+    menus_ = std::make_unique<MenuBinding>(menuBar(), titles, menuItemsOf(form.controls()));
+
+    // Floating, so opening it does not squeeze the picture and the groups.
+    dock_ = new BatchStatsDock(form, this);
+    addDockWidget(Qt::RightDockWidgetArea, dock_);
+    dock_->setFloating(true);
+    dock_->hide();
+    menus_->addExtra("Initial", dock_->toggleViewAction());
+
+    timers_ = std::make_unique<TimerDriver>(wb_->timers());
+
+    guard([this] { wb_->startUp(); });
+}
+
+MainWindow::~MainWindow() {
+    // Qt deletes the child widgets only after the members are gone; take down
+    // everything that observes or calls the core while the core still exists.
+    timers_.reset();
+    menus_.reset();
+    form_.reset();
+    delete dock_;
+    delete takeCentralWidget();
+    host_->attach(nullptr, nullptr);
+}
+
+QDockWidget* MainWindow::batchDock() const {
+    return dock_;
+}
+
+QWidget* MainWindow::controlWidget(const std::string& name) const {
+    return form_->widget(name);
+}
+
+QAction* MainWindow::menuAction(const std::string& name) const {
+    return menus_->action(name);
+}
+
+const QTimer* MainWindow::timerDriving(const std::string& name) const {
+    return timers_->timer(name);
 }
 
 } // namespace rcagui

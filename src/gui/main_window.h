@@ -1,12 +1,47 @@
 #pragma once
+// The desktop window: a thin view over one workbench. It has no logic of its
+// own; every behaviour is the core's.
+#include "app/workbench.h"
+#include "gui/gui_host.h"
+
 #include <QMainWindow>
+#include <memory>
+
+class QAction;
+class QDockWidget;
+class QTimer;
 
 namespace rcagui {
 
+class BatchStatsDock;
+class CanvasView;
+class FormView;
+class MenuBinding;
+class TimerDriver;
+
 class MainWindow : public QMainWindow {
-    Q_OBJECT
   public:
     MainWindow();
+    ~MainWindow() override;
+
+    rca::Workbench& workbench() { return *wb_; }
+    CanvasView* canvasView() const { return canvas_; }
+    QDockWidget* batchDock() const;
+    // The widget of a main-window control, nullptr while it has none.
+    QWidget* controlWidget(const std::string& name) const;
+    // The action of a menu item by its component name.
+    QAction* menuAction(const std::string& name) const;
+    // The QTimer that drives a core timer.
+    const QTimer* timerDriving(const std::string& name) const;
+
+  private:
+    std::unique_ptr<GuiHost> host_;
+    std::unique_ptr<rca::Workbench> wb_;
+    CanvasView* canvas_ = nullptr;
+    BatchStatsDock* dock_ = nullptr;
+    std::unique_ptr<FormView> form_;
+    std::unique_ptr<MenuBinding> menus_;
+    std::unique_ptr<TimerDriver> timers_;
 };
 
 } // namespace rcagui

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Grabs the rcalab window under a virtual X server.
+# Usage: scripts/screenshot.sh BUILD_DIR OUT.png [ACTION...]
+# Each ACTION clicks a control or menu item by component name (Button58,
+# F11), or types into an edit field (Edit7=12), in order, before the grab.
+# RCALAB_SCREENSHOT_DELAY_MS (default 500) is the wait after the actions.
+# If the batch statistics dock is open, it is saved as OUT-dock.png too.
+set -eu
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 BUILD_DIR OUT.png [ACTION...]" >&2
+    exit 2
+fi
+build=$(realpath "$1")
+out=$(realpath -m "$2")
+shift 2
+
+app="$build/src/gui/rcalab"
+cli="$build/src/cli/rcalab-cli"
+for f in "$app" "$cli"; do
+    [ -x "$f" ] || { echo "$0: $f is not built" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$cli" init-workdir "$work/wd"
+
+actions=$(IFS=,; printf '%s' "$*")
+cd "$work/wd"
+# Sanitizer builds: the X and font libraries' own allocations are not ours.
+ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
+RCALAB_SCREENSHOT="$out" RCALAB_SCREENSHOT_CLICKS="$actions" \
+    timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$app"
+[ -s "$out" ] || { echo "$0: no picture was written" >&2; exit 1; }
+echo "$out"

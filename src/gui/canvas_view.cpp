@@ -1,0 +1,70 @@
+#include "gui/canvas_view.h"
+
+#include "gui/error_report.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rcagui {
+
+namespace {
+
+rca::MouseButton buttonOf(Qt::MouseButton b) {
+    if (b == Qt::RightButton) return rca::MouseButton::Right;
+    if (b == Qt::MiddleButton) return rca::MouseButton::Middle;
+    return rca::MouseButton::Left;
+}
+
+// A move carries no button of its own: report the one held down.
+Qt::MouseButton heldButton(Qt::MouseButtons held) {
+    if (held & Qt::RightButton) return Qt::RightButton;
+    if (held & Qt::MiddleButton) return Qt::MiddleButton;
+    return Qt::LeftButton;
+}
+
+} // namespace
+
+CanvasView::CanvasView(rca::Workbench& wb, std::string form, QWidget* parent)
+    : QWidget(parent), wb_(wb), form_(std::move(form)) {
+    setMouseTracking(true);
+    wb_.canvas().onChanged = [this](int x, int y, int w, int h) { update(QRect(x, y, w, h)); };
+}
+
+CanvasView::~CanvasView() {
+    wb_.canvas().onChanged = nullptr;
+}
+
+void CanvasView::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    const QRect r = e->rect();
+    const QImage& image = wb_.canvas().image();
+    if (!image.rect().contains(r)) p.fillRect(r, rca::toQColor(rca::clBtnFace));
+    p.drawImage(r.topLeft(), image, r);
+}
+
+void CanvasView::forward(QMouseEvent* e, rca::MouseEvent::Kind kind) {
+    const QPoint pos = e->position().toPoint();
+    // Events that a child control passed up are not the form's.
+    if (childAt(pos)) return;
+    rca::MouseEvent m;
+    m.kind = kind;
+    m.x = pos.x();
+    m.y = pos.y();
+    m.button =
+        buttonOf(m.kind == rca::MouseEvent::Kind::Move ? heldButton(e->buttons()) : e->button());
+    guard([&] { wb_.mouse(form_, m); });
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* e) {
+    forward(e, rca::MouseEvent::Kind::Down);
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* e) {
+    forward(e, rca::MouseEvent::Kind::Up);
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* e) {
+    forward(e, rca::MouseEvent::Kind::Move);
+}
+
+} // namespace rcagui

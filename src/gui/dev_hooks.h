@@ -1,0 +1,14 @@
+#pragma once
+// Developer hooks for scripts/screenshot.sh, driven by the environment:
+//   RCALAB_SCREENSHOT=path.png       grab the window to this file and quit
+//   RCALAB_SCREENSHOT_CLICKS=a,b,... click these controls or menu items
+//                                    first ("Edit7=12" types into a field)
+//   RCALAB_SCREENSHOT_DELAY_MS=n     wait this long after the clicks (500)
+// Without RCALAB_SCREENSHOT nothing happens.
+namespace rcagui {
+
+class MainWindow;
+
+void installDevHooks(MainWindow& window);
+
+} // namespace rcagui
