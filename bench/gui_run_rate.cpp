@@ -1,0 +1,98 @@
+// How many batches per second the continuous run reaches in the desktop
+// window, drawing every row. Shows the window, sets up an endless trial,
+// clicks GO and counts Timer1 ticks and paint events over a span of real time.
+//
+//   gui_run_rate [seconds=5] [length=11] [ordinary=1] [stepsPerPress=1]
+//
+// Run under a display (xvfb-run -a bench/gui_run_rate).
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+int argument(int argc, char** argv, int index, int fallback) {
+    return argc > index ? std::atoi(argv[index]) : fallback;
+}
+
+// No mask box: A stays A, C and B swap, so both lines keep a C and the
+// trial never ends by itself.
+void endlessTrial(rca::Workbench& wb, int length, bool ordinary, int steps) {
+    rca::TForm1& f = wb.form1();
+    f.Edit1.setText(std::to_string(length));
+    f.Edit2.setText(std::to_string(steps));
+    for (int d = 1; d <= rca::maxDistance; ++d) {
+        f.maskLeft[d]->setChecked(false);
+        f.maskRight[d]->setChecked(false);
+    }
+    f.CheckBox33.setChecked(ordinary);
+    rca::Model& m = wb.model();
+    for (int i = 0; i < m.lineLength; ++i) {
+        m.lineI[i] = i % 4 == 0 ? rca::C : i % 4 == 1 ? rca::B : rca::A;
+        m.lineII[i] = m.lineI[i] == rca::A ? rca::B : m.lineI[i] == rca::B ? rca::A : rca::C;
+    }
+    m.stepTime = 0;
+    m.lineIDone = m.lineIIDone = 0;
+    m.cellWidth = m.cellHeight = std::max(1, 500 / std::max(1, length));
+}
+
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(o, e);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int seconds = argument(argc, argv, 1, 5);
+    const int length = argument(argc, argv, 2, 11);
+    const bool ordinary = argument(argc, argv, 3, 1) != 0;
+    const int steps = argument(argc, argv, 4, 1);
+
+    rcagui::MainWindow window;
+    window.show();
+    rca::Workbench& wb = window.workbench();
+    PaintCounter counter;
+    app.installEventFilter(&counter);
+
+    int ticks = 0;
+    const auto countTick = [&ticks, &wb] {
+        ++ticks;
+        wb.run("Button2Click");
+    };
+    wb.commands().add("Timer1Timer", countTick);
+
+    QElapsedTimer clock;
+    int32_t startTime = 0;
+    QTimer::singleShot(500, [&] {
+        endlessTrial(wb, length, ordinary, steps);
+        startTime = wb.model().stepTime;
+        counter.paints = 0;
+        clock.start();
+        wb.form1().Button6.userClick();
+    });
+    QTimer::singleShot(500 + seconds * 1000, [&] {
+        wb.form1().Button7.userClick();
+        const double s = clock.nsecsElapsed() / 1e9;
+        std::printf("L=%d %s view, %d step(s) per batch, %.2f s\n", length,
+                    ordinary ? "ordinary" : "clock", steps, s);
+        std::printf("batches: %d (%.0f/s), stepTime advanced %d, paint events: %d (%.0f/s)\n",
+                    ticks, ticks / s, wb.model().stepTime - startTime, counter.paints,
+                    counter.paints / s);
+        app.quit();
+    });
+    return app.exec();
+}
