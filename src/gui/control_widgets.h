@@ -13,7 +13,7 @@ namespace rcagui {
 
 struct ControlWidget {
     QWidget* widget = nullptr;
-    // Copies the kind-specific state (text, check, selection, colour).
+    // Copies what this kind of control shows (text, check, selection, colour).
     std::function<void()> refresh;
 };
 

@@ -1,8 +1,6 @@
-// An exception out of a command is shown and the session goes on; the
-// file-dialog filters of the original toolkit reach Qt's dialogs intact.
+// An exception out of a command is shown and the session goes on.
 #include "app/controls.h"
 #include "gui/error_report.h"
-#include "gui/file_filter.h"
 #include "gui/form_view.h"
 
 #include <QApplication>
@@ -35,7 +33,6 @@ class ErrorReportTest : public QObject {
   private slots:
     void throwingCommandIsShownNotFatal();
     void exceptionEscapingAnEventIsCaught();
-    void filtersBecomeQtFilters();
 };
 
 void ErrorReportTest::throwingCommandIsShownNotFatal() {
@@ -82,17 +79,6 @@ void ErrorReportTest::exceptionEscapingAnEventIsCaught() {
     QVERIFY(errorBox());
     QCOMPARE(errorBox()->text(), QStringLiteral("escaped"));
     errorBox()->close();
-}
-
-void ErrorReportTest::filtersBecomeQtFilters() {
-    using rcagui::toQtFilter;
-    QCOMPARE(toQtFilter("RCA (*.dat)|*.dat"), QStringLiteral("RCA (*.dat)"));
-    // An empty pattern hides nothing.
-    QCOMPARE(toQtFilter("*.dat|"), QStringLiteral("*.dat (*)"));
-    QCOMPARE(toQtFilter("Pictures|*.bmp;*.BMP|All|*.*"),
-             QStringLiteral("Pictures (*.bmp *.BMP);;All (*.*)"));
-    QCOMPARE(toQtFilter("Frames (*.bmp)|*.png"), QStringLiteral("Frames (*.bmp) (*.png)"));
-    QCOMPARE(toQtFilter(""), QString());
 }
 
 // The test needs the application that catches, not QTest's plain one.
