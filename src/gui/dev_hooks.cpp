@@ -35,12 +35,12 @@ void act(MainWindow& w, const QString& step) {
 }
 
 void saveAndQuit(MainWindow& w, const QString& path) {
-    bool ok = w.grab().save(path);
+    bool ok = w.grab().save(path, "PNG");
     QDockWidget* dock = w.batchDock();
     if (dock && dock->isVisible()) {
-        QString dockPath = path;
-        dockPath.replace(QStringLiteral(".png"), QStringLiteral("-dock.png"));
-        ok = dock->grab().save(dockPath) && ok;
+        const QString base = path.endsWith(QStringLiteral(".png")) ? path.chopped(4) : path;
+        const QString dockPath = base + QStringLiteral("-dock.png");
+        ok = dock->grab().save(dockPath, "PNG") && ok;
     }
     if (!ok) std::cerr << "rcalab: cannot write " << path.toStdString() << '\n';
     QCoreApplication::exit(ok ? 0 : 1);

@@ -3,10 +3,19 @@
 #include "gui/error_report.h"
 #include "gui/main_window.h"
 
+#include <QMessageBox>
+#include <exception>
+
 int main(int argc, char** argv) {
     rcagui::SafeApplication app(argc, argv);
-    rcagui::MainWindow window;
-    window.show();
-    rcagui::installDevHooks(window);
-    return app.exec();
+    try {
+        rcagui::MainWindow window;
+        window.show();
+        rcagui::installDevHooks(window);
+        return app.exec();
+    } catch (const std::exception& e) {
+        // The window could not be built: say why instead of vanishing.
+        QMessageBox::critical(nullptr, QStringLiteral("rcalab"), QString::fromUtf8(e.what()));
+        return 1;
+    }
 }
