@@ -23,6 +23,12 @@ void writeDefaultSquare(const std::filesystem::path& file) {
         out.put(2);
 }
 
+// The one-byte file that Button53 writes into (it never creates it).
+void writeDefaultByte(const std::filesystem::path& file) {
+    std::ofstream out(file, std::ios::binary);
+    out.put(2);
+}
+
 } // namespace
 
 std::string initWorkdir(const std::filesystem::path& dir) {
@@ -38,6 +44,11 @@ std::string initWorkdir(const std::filesystem::path& dir) {
         if (std::filesystem::exists(file)) continue;
         writeDefaultSquare(file);
         if (!std::filesystem::exists(file)) return "cannot create " + file.string();
+    }
+    const auto byteFile = dir / "CA" / "cawri.dat";
+    if (!std::filesystem::exists(byteFile)) {
+        writeDefaultByte(byteFile);
+        if (!std::filesystem::exists(byteFile)) return "cannot create " + byteFile.string();
     }
     return "";
 }

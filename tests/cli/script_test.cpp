@@ -1,5 +1,6 @@
 // The script interpreter, run in-process.
 #include "cli/script.h"
+#include "files/workdir_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@ namespace rca {
 namespace {
 
 struct Session {
+    // A ready working directory, so start-up has no notices to report.
+    filestest::TempWorkdir dir;
     std::ostringstream out, err;
     Script script{out, err};
     int run(const std::string& text) { return script.run(splitCommands(text)); }

@@ -20,6 +20,7 @@ TEST(InitWorkdir, CreatesFoldersAndSlots) {
         EXPECT_EQ(bytes[4], rca::A);
         EXPECT_EQ(bytes[103], rca::A);
     }
+    EXPECT_EQ(readBytes("w/CA/cawri.dat").size(), 1u);
 }
 
 TEST(InitWorkdir, KeepsExistingFiles) {
