@@ -3,7 +3,10 @@
 // clicks GO and counts Timer1 ticks and paint events over a span of real time.
 //
 //   gui_run_rate [seconds=5] [length=11] [ordinary=1] [stepsPerPress=1]
+//                [paint=1] [precise=0]
 //
+// paint=0 checks 'not paint', so no row is drawn; precise=1 switches the
+// QTimer behind Timer1 to Qt::PreciseTimer, to see what the timer costs.
 // Run under a display (xvfb-run -a bench/gui_run_rate).
 #include "gui/main_window.h"
 
@@ -61,10 +64,17 @@ int main(int argc, char** argv) {
     const int length = argument(argc, argv, 2, 11);
     const bool ordinary = argument(argc, argv, 3, 1) != 0;
     const int steps = argument(argc, argv, 4, 1);
+    const bool paint = argument(argc, argv, 5, 1) != 0;
+    const bool precise = argument(argc, argv, 6, 0) != 0;
 
     rcagui::MainWindow window;
     window.show();
     rca::Workbench& wb = window.workbench();
+    wb.form1().notpaint1.setChecked(!paint);
+    if (precise) {
+        if (auto* q = const_cast<QTimer*>(window.timerDriving("Timer1")))
+            q->setTimerType(Qt::PreciseTimer);
+    }
     PaintCounter counter;
     app.installEventFilter(&counter);
 
@@ -87,8 +97,9 @@ int main(int argc, char** argv) {
     QTimer::singleShot(500 + seconds * 1000, [&] {
         wb.form1().Button7.userClick();
         const double s = clock.nsecsElapsed() / 1e9;
-        std::printf("L=%d %s view, %d step(s) per batch, %.2f s\n", length,
-                    ordinary ? "ordinary" : "clock", steps, s);
+        std::printf("L=%d %s view, %d step(s) per batch, %s, %s timer, %.2f s\n", length,
+                    ordinary ? "ordinary" : "clock", steps, paint ? "drawing" : "not paint",
+                    precise ? "precise" : "coarse", s);
         std::printf("batches: %d (%.0f/s), stepTime advanced %d, paint events: %d (%.0f/s)\n",
                     ticks, ticks / s, wb.model().stepTime - startTime, counter.paints,
                     counter.paints / s);
