@@ -14,5 +14,6 @@ void registerSetup(Workbench& wb);      // trial set-ups and generators
 void registerMouse(Workbench& wb);      // mouse editing
 void registerFiles(Workbench& wb);      // square files and presets
 void registerStartup(Workbench& wb);    // FormShow and the main-window number fields
+void registerOwnMarks(Workbench& wb);   // check-mark-only items, the usage note, Prediction
 
 } // namespace rca

@@ -280,6 +280,15 @@ TForm1::TForm1()
         m->setVisible(false);
     Label21.setVisible(false);
 
+    // The usage note that 'F1' shows.
+    at(text("RichEdit1", "\nChoose mask (panel MASK)\n\nlength of the circle (panel Size)\n\n"
+                         "Initial (type Random and you will make NB random cells \"B\";\n"
+                         "then you can change Initial clicking by mouse)\n\n"
+                         "When you check Ordinary (Panel View) you can see Automat itself.\n"
+                         "When Ordinary is not checked you will see Matrix of Exactle Feeding"),
+       "", 8, 440, 560, 200);
+    label("RichEdit1").setVisible(false);
+
     // Hidden labels: mouse position, the markCI sample, the batch display.
     std::vector<std::string> hidden = {"Label10", "Label13", "Label14"};
     for (int k = 30; k <= 53; ++k)

@@ -34,6 +34,7 @@ Workbench::Workbench(Host* host)
     registerMouse(*this);
     registerFiles(*this);
     registerStartup(*this);
+    registerOwnMarks(*this);
 }
 
 Workbench::~Workbench() = default;

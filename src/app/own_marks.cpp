@@ -1,0 +1,23 @@
+// Menu items whose only behaviour is their own check mark, the 'F1' usage
+// note, and the 'Prediction' group (read when a trial is evaluated).
+#include "app/subsystems.h"
+#include "app/wiring.h"
+#include "app/workbench.h"
+
+namespace rca {
+
+void registerOwnMarks(Workbench& wb) {
+    TForm1& f = wb.form1();
+    for (MenuItem* item : {&f.NoDRAW1, &f.Nographics1, &f.MouseSoliton1, &f.Vnacalo1, &f.Estobr1,
+                           &f.zaplambdX1, &f.WriteLOGfile1}) {
+        if (wb.commands().has(item->name() + "Click")) continue;
+        define(wb, *item, item->name() + "Click", [item] { item->setChecked(!item->checked()); });
+    }
+    define(wb, f.F11, "F11Click", [&f] {
+        f.F11.setChecked(!f.F11.checked());
+        f.label("RichEdit1").setVisible(f.F11.checked());
+    });
+    define(wb, f.RadioGroup12, "RadioGroup12Click", [] {});
+}
+
+} // namespace rca
