@@ -135,6 +135,7 @@ TEST(RunControlTimers, BatchRunnerTickSetsUpTheNextTrial) {
     EXPECT_EQ(m.cellWidth, 19); // 500 / 26
     EXPECT_EQ(m.cellHeight, 19);
     EXPECT_EQ(f.Edit7.text(), "4");
+    EXPECT_EQ(m.bPointCount, 4);
     EXPECT_EQ(ran, std::vector<std::string>{"Random"});
     EXPECT_TRUE(f.Timer1.isEnabled());
     EXPECT_FALSE(f.Timer10.isEnabled());
