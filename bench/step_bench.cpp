@@ -40,9 +40,25 @@ void stepBothPerCell(benchmark::State& state) {
     stepBoth<rca::stepBothLinesPerCell>(state);
 }
 
+// Runs of up to 1000 steps with the lines in bit planes between steps.
+void stepRunFast(benchmark::State& state) {
+    rca::EngineState m = setUp(state.range(0) != 0);
+    int64_t steps = 0;
+    for (auto _ : state) {
+        steps += rca::runFastSteps(m, 1000);
+        m.lineIDone = m.lineIIDone = 0;
+        benchmark::DoNotOptimize(m.lineI);
+    }
+    state.counters["steps/s"] =
+        benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+    state.counters["ns/step"] = benchmark::Counter(
+        static_cast<double>(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 } // namespace
 
 // Argument: 1 = all 22 mask boxes, 0 = the start-up mask (left 1, right 1, right 2).
 // Both lines and their accumulators advance at every step.
 BENCHMARK(stepBothFast)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});
 BENCHMARK(stepBothPerCell)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});
+BENCHMARK(stepRunFast)->Arg(1)->Arg(0)->ArgNames({"allBoxes"});

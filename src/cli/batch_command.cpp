@@ -1,17 +1,74 @@
+#include "cli/batch_command.h"
+
+#include "cli/batch_interrupt.h"
+#include "cli/batch_output.h"
+#include "cli/batch_progress.h"
 #include "cli/subcommands.h"
 
 #include <iostream>
 
 namespace rca {
 
-int batchCommand(int, char**) {
-    std::cerr << "rcalab-cli batch: not available yet\n";
-    return 2;
+namespace {
+
+const char* batchUsage =
+    "usage: rcalab-cli batch [--trials N] [--length MIN..MAX] [--mask MASK]\n"
+    "                        [--border circle|frozen] [--step-limit N] [--seed S]\n"
+    "                        [--json | --csv]\n"
+    "  MASK is L1,R1,R2 (distances 1..11), LEFT:RIGHT (5-bit numbers) or none.\n"
+    "  Lengths are drawn from MIN to MAX-1 (default 20..40). See docs/batch.md.\n";
+
+} // namespace
+
+HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start) {
+    HeadlessBatchConfig c;
+    c.mask = s.mask.value_or(start.mask);
+    c.borderMode = s.borderMode;
+    c.lengthMin = s.lengthMin;
+    c.lengthMax = s.lengthMax;
+    c.trials = s.trials;
+    c.stepLimit = s.stepLimit;
+    c.randomState = start.randomState;
+    return c;
 }
 
-int sweepCommand(int, char**) {
-    std::cerr << "rcalab-cli sweep: not available yet\n";
-    return 2;
+int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    BatchOptions options;
+    try {
+        for (const std::string& a : args)
+            if (a == "--help" || a == "-h") {
+                out << batchUsage;
+                return 0;
+            }
+        options = parseBatchOptions(args);
+    } catch (const UsageError& e) {
+        err << "rcalab-cli batch: " << e.what() << '\n' << batchUsage;
+        return usageExitCode;
+    }
+
+    HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
+    config.seed = options.seed;
+
+    InterruptGuard interrupt;
+    Progress progress(err, "trials", config.trials);
+    HeadlessBatchControl control;
+    control.stop = &interrupt.flag();
+    control.progress = [&progress](int32_t count) { progress.update(count); };
+    const HeadlessBatchResult result = runHeadlessBatch(config, control);
+
+    writeReport(out, batchReport(config, result), options.format);
+    out.flush();
+    if (!result.complete) {
+        err << "rcalab-cli batch: interrupted after " << result.stats.trialCount
+            << " trials; the counts are partial\n";
+        return interruptedExitCode;
+    }
+    return 0;
+}
+
+int batchCommand(int argc, char** argv) {
+    // argv[0] is "batch".
+    return runBatchCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }
 
 } // namespace rca

@@ -1,5 +1,6 @@
 #include "engine/fast_step.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -45,97 +46,114 @@ inline int popcount(CellBits x) {
     return popcount64(static_cast<uint64_t>(x)) + popcount64(static_cast<uint64_t>(x >> 64));
 }
 
-constexpr int wordCount = (maxLineCells + 7) / 8;
-constexpr int margin = maxDistance;
-constexpr uint64_t marginBits = (uint64_t{1} << margin) - 1;
-
-// Bit n of the result is cell n mod length of `c`, for n < max(length, 33):
-// short lines repeat until the margins fit.
-inline CellBits tiled(CellBits c, int length) {
-    for (int width = length; width < 3 * margin; width *= 2)
-        c |= c << width;
-    return c;
-}
-
 } // namespace
 
 FastRule::FastRule(int length, bool circle, const NeighbourMask& mask)
-    : length_(boundedLength(length)), circle_(circle), cells_(cellMask(length_)) {
+    : length_(boundedLength(length)), circle_(circle && length_ > 0), cells_(cellMask(length_)) {
     const int distances = circle ? circleDistances : frozenDistances;
     for (int d = 1; d <= distances; ++d) {
         left_[d] = mask.left[d];
         right_[d] = mask.right[d];
     }
+    if (circle_) back_ = (length_ - margin % length_) % length_;
 }
 
-CellBits FastRule::activated(CellBits c) const {
-    // The line with a margin of 11 cells on each side: bit i + 11 is cell i.
-    // In Circle the margins hold the wrapped cells (several turns when the
-    // line is shorter than the margin); in Frozen A they stay empty.
-    CellBits wide = c << margin;
-    if (circle_ && length_ > 0) {
-        const CellBits t = tiled(c, length_);
-        const int back = (length_ - margin % length_) % length_; // = -11 mod L
-        wide |= (t >> back) & marginBits;
-        wide |= (t & marginBits) << (length_ + margin);
+namespace {
+
+// Word w holds cells 8w .. 8w+7; bytes past the array read as 0 (C), which
+// the cell mask removes.
+inline uint64_t loadWord(const Line& line, int w) {
+    uint64_t x = 0;
+    if (w < maxLineCells / 8)
+        std::memcpy(&x, line.data() + 8 * w, 8);
+    else
+        std::memcpy(&x, line.data() + 8 * w, maxLineCells % 8);
+    return x;
+}
+
+// Stores the first `bytes` cells of word w into both lines.
+inline void storeWord(Line& one, Line& two, int w, uint64_t x, int bytes) {
+    if (bytes == 8) {
+        std::memcpy(one.data() + 8 * w, &x, 8);
+        std::memcpy(two.data() + 8 * w, &x, 8);
+        return;
     }
-    CellBits act = 0;
-#pragma GCC unroll 11
-    for (int d = 1; d <= maxDistance; ++d) {
-        if (left_[d]) act |= wide >> (margin - d);
-        if (right_[d]) act |= wide >> (margin + d);
-    }
-    return act & cells_;
+    for (int k = 0; k < bytes; ++k)
+        one[8 * w + k] = two[8 * w + k] = static_cast<CellState>(x >> (8 * k));
 }
 
-LinePlanes FastRule::next(const LinePlanes& p) const {
-    const CellBits act = activated(p.c);
-    LinePlanes n;
-    n.c = (p.b & ~act) | (p.a & act);
-    n.b = p.c;
-    n.a = (p.b & act) | (p.a & ~act);
-    return n;
-}
+// The planes of one half of the line: words first .. first+7, within `length`.
+struct HalfPlanes {
+    uint64_t b = 0, a = 0, bad = 0;
+};
 
-bool packLine(const Line& line, int length, LinePlanes& out) {
-    // Whole words over a padded copy; cells at or above the length are
-    // masked off afterwards.
-    uint8_t buf[wordCount * 8] = {};
-    std::memcpy(buf, line.data(), maxLineCells);
-    uint64_t b[2] = {}, a[2] = {}, bad[2] = {};
-#pragma GCC unroll 13
-    for (int w = 0; w < wordCount; ++w) {
-        uint64_t x;
-        std::memcpy(&x, buf + 8 * w, 8);
+inline HalfPlanes packHalf(const Line& line, int first, int length) {
+    HalfPlanes h;
+    for (int k = 0; k < 8 && 8 * (first + k) < length; ++k) {
+        const uint64_t x = loadWord(line, first + k);
         // Foreign bytes: any of bits 2..7 set, or bits 0 and 1 both (3).
         const uint64_t high = ((((x >> 2) & sixBits) + sixBits) & bit6) >> 6;
         const uint64_t three = x & (x >> 1);
-        const int half = w / 8, shift = 8 * (w % 8);
-        b[half] |= gatherBytes(x) << shift;
-        a[half] |= gatherBytes(x >> 1) << shift;
-        bad[half] |= gatherBytes(high | three) << shift;
+        h.b |= gatherBytes(x) << (8 * k);
+        h.a |= gatherBytes(x >> 1) << (8 * k);
+        h.bad |= gatherBytes(high | three) << (8 * k);
     }
-    auto join = [](const uint64_t* h) { return CellBits{h[1]} << 64 | h[0]; };
-    const CellBits cells = cellMask(boundedLength(length));
-    if (join(bad) & cells) return false;
-    out.b = join(b) & cells;
-    out.a = join(a) & cells;
-    out.c = ~(join(b) | join(a)) & cells;
+    return h;
+}
+
+inline void unpackHalf(uint64_t b, uint64_t a, int first, int length, Line& one, Line& two) {
+    for (int k = 0; k < 8 && 8 * (first + k) < length; ++k) {
+        const uint64_t x =
+            spreadTable[(b >> (8 * k)) & 0xFF] | (spreadTable[(a >> (8 * k)) & 0xFF] << 1);
+        storeWord(one, two, first + k, x, std::min(8, length - 8 * (first + k)));
+    }
+}
+
+void unpackInto(const LinePlanes& p, int length, Line& one, Line& two) {
+    unpackHalf(static_cast<uint64_t>(p.b), static_cast<uint64_t>(p.a), 0, length, one, two);
+    unpackHalf(static_cast<uint64_t>(p.b >> 64), static_cast<uint64_t>(p.a >> 64), 8, length, one,
+               two);
+}
+
+inline CellBits joined(uint64_t low, uint64_t high) {
+    return CellBits{high} << 64 | low;
+}
+
+} // namespace
+
+bool packLine(const Line& line, int length, LinePlanes& out) {
+    length = boundedLength(length);
+    const HalfPlanes lo = packHalf(line, 0, length), hi = packHalf(line, 8, length);
+    const CellBits cells = cellMask(length);
+    if (joined(lo.bad, hi.bad) & cells) return false;
+    const CellBits b = joined(lo.b, hi.b), a = joined(lo.a, hi.a);
+    out.b = b & cells;
+    out.a = a & cells;
+    out.c = ~(b | a) & cells;
     return true;
 }
 
 void unpackLine(const LinePlanes& p, int length, Line& line) {
-    uint8_t buf[wordCount * 8];
-    const uint64_t b[2] = {static_cast<uint64_t>(p.b), static_cast<uint64_t>(p.b >> 64)};
-    const uint64_t a[2] = {static_cast<uint64_t>(p.a), static_cast<uint64_t>(p.a >> 64)};
-#pragma GCC unroll 13
-    for (int w = 0; w < wordCount; ++w) {
-        const int half = w / 8, shift = 8 * (w % 8);
-        const uint64_t x =
-            spreadTable[(b[half] >> shift) & 0xFF] | (spreadTable[(a[half] >> shift) & 0xFF] << 1);
-        std::memcpy(buf + 8 * w, &x, 8);
-    }
-    std::memcpy(line.data(), buf, static_cast<size_t>(boundedLength(length)));
+    unpackInto(p, boundedLength(length), line, line);
+}
+
+void unpackLine(const LinePlanes& p, int length, Line& line, Line& copy) {
+    unpackInto(p, boundedLength(length), line, copy);
+}
+
+StateCounts countPlanes(const LinePlanes& p) {
+    return StateCounts{popcount(p.c), popcount(p.b), popcount(p.a)};
+}
+
+void PlaneCounter::addTo(CellInts& counts, int length) const {
+    const CellBits cells = cellMask(boundedLength(length));
+    for (int j = 0; j < digits; ++j)
+        for (CellBits rest = digit_[j] & cells; rest != 0; rest &= rest - 1) {
+            const auto low = static_cast<uint64_t>(rest);
+            const int i = low != 0 ? __builtin_ctzll(low)
+                                   : 64 + __builtin_ctzll(static_cast<uint64_t>(rest >> 64));
+            counts[i] += 1 << j;
+        }
 }
 
 bool fastStepLine(const FastRule& rule, Line& line, Line& next, StateCounts& counts) {
@@ -143,11 +161,8 @@ bool fastStepLine(const FastRule& rule, Line& line, Line& next, StateCounts& cou
     LinePlanes p;
     if (!packLine(line, L, p)) return false;
     const LinePlanes n = rule.next(p);
-    unpackLine(n, L, line);
-    std::memcpy(next.data(), line.data(), static_cast<size_t>(L));
-    counts.c = popcount(n.c);
-    counts.b = popcount(n.b);
-    counts.a = popcount(n.a);
+    unpackInto(n, L, line, next);
+    counts = countPlanes(n);
     return true;
 }
 

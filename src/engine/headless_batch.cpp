@@ -1,12 +1,13 @@
 #include "engine/headless_batch.h"
 
 #include "engine/batch_runner.h"
+#include "engine/fast_step.h"
 #include "engine/model.h"
 #include "engine/random.h"
-#include "engine/step.h"
 #include "engine/trial_outcome.h"
 #include "setup/random_line.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace rca {
@@ -62,8 +63,11 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
         setUpTrial(m);
         BatchCheck check = BatchCheck::Running;
         while (check == BatchCheck::Running) {
-            stepBothLines(m);
-            ++result.steps;
+            // The check can only end the trial at a step that sets a done
+            // marker or passes stepLimit; a run of steps stops at both.
+            const int64_t toLimit = int64_t{m.stepLimit} + 1 - m.stepTime;
+            result.steps +=
+                runFastSteps(m, static_cast<int>(std::clamp<int64_t>(toLimit, 1, maxPlaneCount)));
             check = batchTrialCheck(m, reseed);
         }
         if (control.progress) control.progress(m.trialCount);

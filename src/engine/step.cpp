@@ -34,15 +34,30 @@ void accumulate(const Line& line, int length, CellInts& clock, CellInts& drift) 
     }
 }
 
+// Step 6: a line is done at the first step after which it has no C, once
+// stepTime is above 1.
+bool becomesDone(int32_t countC, int32_t stepTime, uint8_t done) {
+    return countC == 0 && stepTime > 1 && done == 0;
+}
+
 void markDone(const Line& line, int32_t stepTime, int32_t count, uint8_t& done, bool& taken,
               Line& endLine, int32_t& doneTime) {
-    if (count != 0 || stepTime <= 1 || done != 0) return;
+    if (!becomesDone(count, stepTime, done)) return;
     if (!taken) {
         endLine = line;
         taken = true;
     }
     done = 1;
     doneTime = stepTime;
+}
+
+// Steps 6 and 7, from the new counts of both lines.
+void recordCounts(EngineState& m, const StateCounts& one, const StateCounts& two) {
+    m.countCI = one.c, m.countBI = one.b, m.countAI = one.a;
+    markDone(m.lineI, m.stepTime, m.countCI, m.lineIDone, m.endLineITaken, m.endLineI, m.doneTimeI);
+    m.countCII = two.c, m.countBII = two.b, m.countAII = two.a;
+    markDone(m.lineII, m.stepTime, m.countCII, m.lineIIDone, m.endLineIITaken, m.endLineII,
+             m.doneTimeII);
 }
 
 } // namespace
@@ -117,13 +132,7 @@ void stepBoth(EngineState& m, const FastRule* rule) {
     if (m.lineIIDone == 0) accumulate(m.lineII, L, m.cellClockII, m.cellDriftII);
 
     m.stepTime += m.reverseMode ? -1 : 1;
-
-    m.countCI = one.c, m.countBI = one.b, m.countAI = one.a;
-    markDone(m.lineI, m.stepTime, m.countCI, m.lineIDone, m.endLineITaken, m.endLineI, m.doneTimeI);
-
-    m.countCII = two.c, m.countBII = two.b, m.countAII = two.a;
-    markDone(m.lineII, m.stepTime, m.countCII, m.lineIIDone, m.endLineIITaken, m.endLineII,
-             m.doneTimeII);
+    recordCounts(m, one, two);
 }
 
 } // namespace
@@ -135,6 +144,68 @@ void stepBothLines(EngineState& m) {
 
 void stepBothLinesPerCell(EngineState& m) {
     stepBoth(m, nullptr);
+}
+
+namespace {
+
+// One line of runFastSteps between its steps.
+struct PlaneLine {
+    LinePlanes planes;
+    PlaneCounter aSteps; // steps after which each cell was A
+    bool accumulating;   // its done marker was 0 when the run began
+};
+
+// Writes what `steps` single steps would have left in the line, its buffer
+// and its accumulators; returns its counts.
+StateCounts settle(const PlaneLine& p, int steps, int L, Line& line, Line& next, CellInts& clock,
+                   CellInts& drift) {
+    unpackLine(p.planes, L, line, next);
+    if (p.accumulating) {
+        CellInts aSteps{};
+        p.aSteps.addTo(aSteps, L);
+        for (int i = 0; i < L; ++i) {
+            clock[i] += steps + aSteps[i];
+            drift[i] += 3 * aSteps[i] - steps;
+        }
+    }
+    return countPlanes(p.planes);
+}
+
+} // namespace
+
+int runFastSteps(EngineState& m, int maxSteps) {
+    maxSteps = std::min(maxSteps, maxPlaneCount);
+    if (maxSteps <= 0) return 0;
+    const FastRule rule(m.lineLength, m.borderMode != 0, m.neighbourMask);
+    const int L = rule.length();
+    PlaneLine one{{}, {}, m.lineIDone == 0}, two{{}, {}, m.lineIIDone == 0};
+    if (!packLine(m.lineI, L, one.planes) || !packLine(m.lineII, L, two.planes)) {
+        stepBoth(m, &rule);
+        return 1;
+    }
+
+    const int direction = m.reverseMode ? -1 : 1;
+    LinePlanes x = one.planes, y = two.planes; // kept in registers
+    int steps = 0;
+    while (steps < maxSteps) {
+        x = rule.next(x);
+        y = rule.next(y);
+        if (one.accumulating) one.aSteps.add(x.a);
+        if (two.accumulating) two.aSteps.add(y.a);
+        ++steps;
+        m.stepTime += direction;
+        if (becomesDone(x.c != 0, m.stepTime, m.lineIDone) ||
+            becomesDone(y.c != 0, m.stepTime, m.lineIIDone))
+            break;
+    }
+    one.planes = x;
+    two.planes = y;
+
+    const StateCounts a = settle(one, steps, L, m.lineI, m.nextLineI, m.cellClockI, m.cellDriftI);
+    const StateCounts b =
+        settle(two, steps, L, m.lineII, m.nextLineII, m.cellClockII, m.cellDriftII);
+    recordCounts(m, a, b);
+    return steps;
 }
 
 } // namespace rca

@@ -213,6 +213,51 @@ TEST(FastStep, EveryMaskOfTheFirstFiveDistancesAgrees) {
     }
 }
 
+TEST(FastStep, RunsOfStepsEndWhereSingleStepsWouldAndStopAtADoneMarker) {
+    RandomTrial r(99);
+    int stoppedEarly = 0;
+    for (int trial = 0; trial < 2000; ++trial) {
+        EngineState fast = r.make();
+        EngineState slow = fast;
+        const int asked = 1 + r.below(300);
+        const int taken = runFastSteps(fast, asked);
+        // The single steps, until the first that sets a done marker; a
+        // foreign value anywhere in the lines makes it one ordinary step.
+        bool foreign = false;
+        for (int i = 0; i < boundedLength(slow.lineLength); ++i)
+            foreign = foreign || slow.lineI[i] > A || slow.lineII[i] > A;
+        int expected = 0;
+        while (expected < (foreign ? 1 : asked)) {
+            const int before = slow.lineIDone + 2 * slow.lineIIDone;
+            stepBothLinesPerCell(slow);
+            ++expected;
+            if (slow.lineIDone + 2 * slow.lineIIDone != before) break;
+        }
+        stoppedEarly += taken < asked;
+        EXPECT_EQ(taken, expected) << "trial " << trial;
+        expectSameState(fast, slow, "trial " + std::to_string(trial));
+        if (testing::Test::HasFailure()) return;
+    }
+    EXPECT_GT(stoppedEarly, 100); // the done markers were exercised
+}
+
+TEST(FastStep, ARunIsCappedAtThePlaneCounterRange) {
+    // No mask: C and B swap for ever and never become A.
+    EngineState m;
+    m.lineLength = 2;
+    m.borderMode = 1;
+    m.neighbourMask = {};
+    m.lineI = letters("CB");
+    m.lineII = letters("BC");
+    EXPECT_EQ(runFastSteps(m, 100000), maxPlaneCount);
+    EXPECT_EQ(m.stepTime, 65535);
+    EXPECT_EQ(show(m.lineI, 2), "BC"); // an odd number of swaps
+    EXPECT_EQ(m.cellClockI[0], 65535);
+    EXPECT_EQ(m.cellDriftII[1], -65535);
+    EXPECT_EQ(m.lineIDone, 0);
+    EXPECT_EQ(runFastSteps(m, 0), 0);
+}
+
 TEST(FastStep, ForeignCellFallsBackAndKeepsItsBufferEntry) {
     EngineState m;
     m.lineLength = 6;

@@ -1,0 +1,36 @@
+#pragma once
+// Options of `rcalab-cli sweep`: the list of batch configurations, the seed,
+// threads and this process's shard of the list.
+#include "cli/batch_options.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rca {
+
+struct SweepOptions {
+    // The full list, in order; a configuration's index is its place here.
+    std::vector<BatchSettings> configs;
+    std::optional<uint32_t> seed;
+    int threads = 0; // 0: one per core
+    int shardIndex = 0, shardCount = 1;
+};
+
+SweepOptions parseSweepOptions(const std::vector<std::string>& args);
+
+// The 5-bit numbers of a set: "N", "N..M" (both ends included) and commas
+// between them, e.g. "0..31" or "1,4,16..19".
+std::vector<int> parseMaskNumbers(const std::string& text);
+
+// One --masks item: "LEFTSxRIGHTS" (every left number with every right
+// number, left outer) or a single mask as --mask takes it.
+std::vector<NeighbourMask> parseMaskItem(const std::string& text);
+
+// One configuration per line of a --configs file: setting options
+// (--mask, --length, --border, --trials, --step-limit) over `base`. Blank
+// lines and lines starting with # are skipped.
+std::vector<BatchSettings> parseConfigLines(const std::vector<std::string>& lines,
+                                            const BatchSettings& base, const std::string& where);
+
+} // namespace rca
