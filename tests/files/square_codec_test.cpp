@@ -113,6 +113,7 @@ TEST(PresetByte, ReadsAndWritesTheFirstFieldByte) {
     q.squareField[0] = 1;
     ASSERT_TRUE(writePresetByte("CA/ca70.dat", q));
     EXPECT_EQ(readBytes("CA/ca70.dat"), (std::vector<uint8_t>{1, 7, 7}));
+    fs::remove("CA/cawri.dat");
     EXPECT_FALSE(writePresetByte("CA/cawri.dat", q));
     EXPECT_FALSE(fs::exists("CA/cawri.dat"));
 }

@@ -155,8 +155,10 @@ TEST_F(SquareCommands, BuiltInLine) {
 
 TEST_F(SquareCommands, FirstFieldByteToCawri) {
     m.squareField[0] = B;
+    fs::remove("CA/cawri.dat");
+    host.messages.clear();
     wb.run("Button53Click");
-    ASSERT_EQ(host.messages.size(), 1u); // the file does not exist yet
+    ASSERT_EQ(host.messages.size(), 1u); // the file does not exist
     EXPECT_FALSE(fs::exists("CA/cawri.dat"));
     writeBytes("CA/cawri.dat", {9, 9});
     wb.run("Button53Click");
