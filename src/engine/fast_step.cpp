@@ -145,10 +145,10 @@ StateCounts countPlanes(const LinePlanes& p) {
     return StateCounts{popcount(p.c), popcount(p.b), popcount(p.a)};
 }
 
-void PlaneCounter::addTo(CellInts& counts, int length) const {
+void addCounts(const CountDigits& digits, int length, CellInts& counts) {
     const CellBits cells = cellMask(boundedLength(length));
-    for (int j = 0; j < digits; ++j)
-        for (CellBits rest = digit_[j] & cells; rest != 0; rest &= rest - 1) {
+    for (size_t j = 0; j < digits.size(); ++j)
+        for (CellBits rest = digits[j] & cells; rest != 0; rest &= rest - 1) {
             const auto low = static_cast<uint64_t>(rest);
             const int i = low != 0 ? __builtin_ctzll(low)
                                    : 64 + __builtin_ctzll(static_cast<uint64_t>(rest >> 64));

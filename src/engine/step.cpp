@@ -148,27 +148,58 @@ void stepBothLinesPerCell(EngineState& m) {
 
 namespace {
 
-// One line of runFastSteps between its steps.
-struct PlaneLine {
-    LinePlanes planes;
-    PlaneCounter aSteps; // steps after which each cell was A
-    bool accumulating;   // its done marker was 0 when the run began
-};
-
-// Writes what `steps` single steps would have left in the line, its buffer
+// Writes what `steps` single steps would have left in one line, its buffer
 // and its accumulators; returns its counts.
-StateCounts settle(const PlaneLine& p, int steps, int L, Line& line, Line& next, CellInts& clock,
-                   CellInts& drift) {
-    unpackLine(p.planes, L, line, next);
-    if (p.accumulating) {
-        CellInts aSteps{};
-        p.aSteps.addTo(aSteps, L);
+StateCounts settle(const LinePlanes& p, const CountDigits& aSteps, bool accumulated, int steps,
+                   int L, Line& line, Line& next, CellInts& clock, CellInts& drift) {
+    unpackLine(p, L, line, next);
+    if (accumulated) {
+        CellInts a{};
+        addCounts(aSteps, L, a);
         for (int i = 0; i < L; ++i) {
-            clock[i] += steps + aSteps[i];
-            drift[i] += 3 * aSteps[i] - steps;
+            clock[i] += steps + a[i];
+            drift[i] += 3 * a[i] - steps;
         }
     }
-    return countPlanes(p.planes);
+    return countPlanes(p);
+}
+
+LinePlanes laneOf(const auto& p, int i) {
+    return LinePlanes{lane(p.c, i), lane(p.b, i), lane(p.a, i)};
+}
+
+// The run itself, on both lines as one pair of lanes.
+template <class W> int runPairs(EngineState& m, const FastRule& rule, int maxSteps) {
+    const int L = rule.length();
+    LinePlanes one, two;
+    if (!packLine(m.lineI, L, one) || !packLine(m.lineII, L, two)) {
+        stepBoth(m, &rule);
+        return 1;
+    }
+    Planes<W> p{pairOf<W>(one.c, two.c), pairOf<W>(one.b, two.b), pairOf<W>(one.a, two.a)};
+    const bool accumulatingI = m.lineIDone == 0, accumulatingII = m.lineIIDone == 0;
+    const W accumulating =
+        pairOf<W>(accumulatingI ? ~CellBits{0} : 0, accumulatingII ? ~CellBits{0} : 0);
+    PlaneCounter<W> aSteps; // steps after which each cell was A
+
+    const int direction = m.reverseMode ? -1 : 1;
+    int steps = 0;
+    while (steps < maxSteps) {
+        p = rule.next(p);
+        aSteps.add(p.a & accumulating);
+        ++steps;
+        m.stepTime += direction;
+        if (becomesDone(lane(p.c, 0) != 0, m.stepTime, m.lineIDone) ||
+            becomesDone(lane(p.c, 1) != 0, m.stepTime, m.lineIIDone))
+            break;
+    }
+
+    const StateCounts a = settle(laneOf(p, 0), aSteps.laneDigits(0), accumulatingI, steps, L,
+                                 m.lineI, m.nextLineI, m.cellClockI, m.cellDriftI);
+    const StateCounts b = settle(laneOf(p, 1), aSteps.laneDigits(1), accumulatingII, steps, L,
+                                 m.lineII, m.nextLineII, m.cellClockII, m.cellDriftII);
+    recordCounts(m, a, b);
+    return steps;
 }
 
 } // namespace
@@ -177,35 +208,8 @@ int runFastSteps(EngineState& m, int maxSteps) {
     maxSteps = std::min(maxSteps, maxPlaneCount);
     if (maxSteps <= 0) return 0;
     const FastRule rule(m.lineLength, m.borderMode != 0, m.neighbourMask);
-    const int L = rule.length();
-    PlaneLine one{{}, {}, m.lineIDone == 0}, two{{}, {}, m.lineIIDone == 0};
-    if (!packLine(m.lineI, L, one.planes) || !packLine(m.lineII, L, two.planes)) {
-        stepBoth(m, &rule);
-        return 1;
-    }
-
-    const int direction = m.reverseMode ? -1 : 1;
-    LinePlanes x = one.planes, y = two.planes; // kept in registers
-    int steps = 0;
-    while (steps < maxSteps) {
-        x = rule.next(x);
-        y = rule.next(y);
-        if (one.accumulating) one.aSteps.add(x.a);
-        if (two.accumulating) two.aSteps.add(y.a);
-        ++steps;
-        m.stepTime += direction;
-        if (becomesDone(x.c != 0, m.stepTime, m.lineIDone) ||
-            becomesDone(y.c != 0, m.stepTime, m.lineIIDone))
-            break;
-    }
-    one.planes = x;
-    two.planes = y;
-
-    const StateCounts a = settle(one, steps, L, m.lineI, m.nextLineI, m.cellClockI, m.cellDriftI);
-    const StateCounts b =
-        settle(two, steps, L, m.lineII, m.nextLineII, m.cellClockII, m.cellDriftII);
-    recordCounts(m, a, b);
-    return steps;
+    return rule.fitsLanePair64() ? runPairs<LanePair64>(m, rule, maxSteps)
+                                 : runPairs<CellPair>(m, rule, maxSteps);
 }
 
 } // namespace rca

@@ -241,6 +241,27 @@ TEST(FastStep, RunsOfStepsEndWhereSingleStepsWouldAndStopAtADoneMarker) {
     EXPECT_GT(stoppedEarly, 100); // the done markers were exercised
 }
 
+TEST(FastStep, RunsAgreeAtEveryLengthAndBorder) {
+    // Both word sizes of a run (up to 42 cells, and above) and their edges.
+    RandomTrial r(4242);
+    for (int length = 0; length <= maxLineCells; ++length)
+        for (int border : {0, 1}) {
+            EngineState fast = r.make();
+            fast.lineLength = length;
+            fast.borderMode = border;
+            r.fillLine(fast.lineI, length);
+            r.fillLine(fast.lineII, length);
+            for (int i = 0; i < length; ++i) // no foreign values: the run must not fall back
+                fast.lineI[i] %= 3, fast.lineII[i] %= 3;
+            EngineState slow = fast;
+            const int taken = runFastSteps(fast, 25);
+            for (int k = 0; k < taken; ++k)
+                stepBothLines(slow);
+            expectSameState(fast, slow, "L=" + std::to_string(length));
+            if (testing::Test::HasFailure()) return;
+        }
+}
+
 TEST(FastStep, ARunIsCappedAtThePlaneCounterRange) {
     // No mask: C and B swap for ever and never become A.
     EngineState m;
