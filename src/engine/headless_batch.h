@@ -12,7 +12,11 @@
 namespace rca {
 
 struct HeadlessBatchConfig {
-    NeighbourMask mask;     // the start-up mask unless set
+    NeighbourMask mask = [] { // the start-up mask: left 1, right 1, right 2
+        NeighbourMask m;
+        m.left[1] = m.right[1] = m.right[2] = true;
+        return m;
+    }();
     int32_t borderMode = 1; // 0 is Frozen A, anything else Circle
     int32_t lengthMin = 20, lengthMax = 40;
     int32_t trials = 1000; // trialsPerBatch
