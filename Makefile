@@ -28,7 +28,7 @@ bench: build
 	$(RELEASE_DIR)/bench/rcalab-bench
 
 screenshot: build
-	./scripts/screenshot.sh $(RELEASE_DIR) docs/screenshot.png
+	RCALAB_SCREENSHOT_DELAY_MS=1500 ./scripts/screenshot.sh $(RELEASE_DIR) docs/screenshot.png Button58 Button6
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR)
