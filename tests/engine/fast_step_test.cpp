@@ -1,4 +1,5 @@
 #include "engine/fast_step.h"
+#include "engine/line_text.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -7,28 +8,9 @@
 namespace rca {
 namespace {
 
-Line letters(const std::string& s) {
-    Line l{};
-    for (size_t i = 0; i < s.size(); ++i)
-        l[i] = s[i] == 'C' ? C : s[i] == 'B' ? B : A;
-    return l;
-}
-
-std::string show(const Line& l, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i)
-        s += cellLetter(l[i]);
-    return s;
-}
-
-NeighbourMask maskOf(std::initializer_list<int> left, std::initializer_list<int> right) {
-    NeighbourMask m;
-    for (int d : left)
-        m.left[d] = true;
-    for (int d : right)
-        m.right[d] = true;
-    return m;
-}
+using test::letters;
+using test::maskOf;
+using test::show;
 
 std::string fastRun(const std::string& start, const NeighbourMask& mask, bool circle, int steps) {
     const int n = static_cast<int>(start.size());

@@ -1,3 +1,4 @@
+#include "engine/line_text.h"
 #include "engine/step.h"
 
 #include <gtest/gtest.h>
@@ -6,28 +7,13 @@
 namespace rca {
 namespace {
 
-Line parse(const std::string& letters) {
-    Line l{};
-    for (size_t i = 0; i < letters.size(); ++i)
-        l[i] = letters[i] == 'C' ? C : letters[i] == 'B' ? B : A;
-    return l;
+Line parse(const std::string& text) {
+    return test::letters(text);
 }
-
-std::string show(const Line& l, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i)
-        s += cellLetter(l[i]);
-    return s;
-}
-
 NeighbourMask mask(std::initializer_list<int> left, std::initializer_list<int> right) {
-    NeighbourMask m;
-    for (int d : left)
-        m.left[d] = true;
-    for (int d : right)
-        m.right[d] = true;
-    return m;
+    return test::maskOf(left, right);
 }
+using test::show;
 
 std::vector<std::string> run(const std::string& start, const NeighbourMask& m, bool circle,
                              int steps) {
