@@ -152,6 +152,7 @@ class MenuItem : public Control {
     bool checked() const { return checked_; }
     // From code: no handler runs.
     void setChecked(bool c);
+    void toggle() { setChecked(!checked_); }
     void userClick();
     Handler onClick;
 

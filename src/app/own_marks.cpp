@@ -9,12 +9,10 @@ namespace rca {
 void registerOwnMarks(Workbench& wb) {
     TForm1& f = wb.form1();
     for (MenuItem* item : {&f.NoDRAW1, &f.Nographics1, &f.MouseSoliton1, &f.Vnacalo1, &f.Estobr1,
-                           &f.zaplambdX1, &f.WriteLOGfile1}) {
-        if (wb.commands().has(item->name() + "Click")) continue;
-        define(wb, *item, item->name() + "Click", [item] { item->setChecked(!item->checked()); });
-    }
+                           &f.zaplambdX1, &f.WriteLOGfile1})
+        defineToggle(wb, *item);
     define(wb, f.F11, "F11Click", [&f] {
-        f.F11.setChecked(!f.F11.checked());
+        f.F11.toggle();
         f.label("RichEdit1").setVisible(f.F11.checked());
     });
     define(wb, f.RadioGroup12, "RadioGroup12Click", [] {});

@@ -34,4 +34,9 @@ void define(Workbench& wb, C& control, const std::string& command, Fn fn) {
     wire(wb, control, command);
 }
 
+// Registers "<name>Click" as a command that only flips the item's check mark.
+inline void defineToggle(Workbench& wb, MenuItem& item) {
+    define(wb, item, item.name() + "Click", [&item] { item.toggle(); });
+}
+
 } // namespace rca

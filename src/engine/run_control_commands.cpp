@@ -13,9 +13,6 @@ namespace rca {
 
 namespace {
 
-// The picture area that 'T' erases in two-dimensional mode.
-constexpr int pictureAreaSide = 704;
-
 bool twoDimensional(const TForm1& f) {
     return f.RadioGroup8.itemIndex() == 1;
 }
@@ -84,10 +81,10 @@ void stop(Workbench& wb) {
 }
 
 // Button69Click. The per-cell experiment accumulators it clears belong to
-// experiments this program does not have; only the erase remains.
+// experiments this program does not have; only the erase remains, over the
+// area of 'Clear all'.
 void clearExperiment(Workbench& wb) {
-    if (twoDimensional(wb.form1()))
-        wb.canvas().fillRect(0, 0, pictureAreaSide, pictureAreaSide, clBtnFace);
+    if (twoDimensional(wb.form1())) wb.run("Clearall1Click");
 }
 
 // Writes a number into a field so that its change handler runs exactly
@@ -116,7 +113,7 @@ void nextBatchTrial(Workbench& wb) {
 // Timer101Click: batch mode on or off; either way a trial starts.
 void toggleBatchMode(Workbench& wb) {
     TForm1& f = wb.form1();
-    f.Timer101.setChecked(!f.Timer101.checked());
+    f.Timer101.toggle();
     clearBatchCounters(wb.model(), wb.model());
     f.Timer10.setEnabled(true);
 }
@@ -137,7 +134,7 @@ void toggles(Workbench& wb) {
     for (MenuItem* item :
          {&f.Dontshow1, &f.ShowI1, &f.ShowII1, &f.Nonreversible1, &f.NOTSTOP1, &f.IsStopwhenN1,
           &f.IsStopwhenNC01, &f.IaStopwhenReverse1, &f.IsStopwheniCX1})
-        define(wb, *item, item->name() + "Click", [item] { item->setChecked(!item->checked()); });
+        defineToggle(wb, *item);
 }
 
 } // namespace

@@ -102,8 +102,7 @@ void registerSetup(Workbench& wb) {
     });
     define(wb, f.Clearall1, "Clearall1Click",
            [w] { w->canvas().fillRect(0, 0, 704, 704, clBtnFace); });
-    define(wb, f.randomize2, "randomize2Click",
-           [w] { w->form1().randomize2.setChecked(!w->form1().randomize2.checked()); });
+    defineToggle(wb, f.randomize2);
     // 'MAIN' selector: the picture starts afresh from the current row.
     define(wb, f.RadioGroup7, "RadioGroup7Click", [w] {
         w->run("Button8Click");

@@ -155,8 +155,7 @@ void registerPicture(Workbench& wb) {
         applyOrdinary(w->form1());
         redraw(*w);
     });
-    define(wb, f.notpaint1, "notpaint1Click",
-           [w] { w->form1().notpaint1.setChecked(!w->form1().notpaint1.checked()); });
+    defineToggle(wb, f.notpaint1);
     registerNumberFields(wb);
     registerFields(wb);
 }
