@@ -19,6 +19,11 @@ inline int boundedLength(int32_t length) {
     return length < 0 ? 0 : (length > maxLineCells ? maxLineCells : length);
 }
 
+// B and C exchanged, A (and anything else) kept: the rule's time mirror.
+inline CellState swappedBC(CellState s) {
+    return s == B ? C : s == C ? B : s;
+}
+
 inline char cellLetter(CellState s) {
     return s == C ? 'C' : s == B ? 'B' : s == A ? 'A' : '?';
 }

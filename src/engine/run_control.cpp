@@ -13,13 +13,8 @@ void swapSquareBC(SquareState& s, int32_t rows, int32_t cols) {
     if (rows == 0 || cols == 0) return;
     // Iterating the pairs would exchange an index once per pair that sums
     // to it, undoing itself on every even count; each index goes once.
-    for (int k = 0; k <= rows + cols - 2; ++k) {
-        uint8_t& cell = s.squareField[k];
-        if (cell == B)
-            cell = C;
-        else if (cell == C)
-            cell = B;
-    }
+    for (int k = 0; k <= rows + cols - 2; ++k)
+        s.squareField[k] = swappedBC(s.squareField[k]);
 }
 
 int32_t doubledInterval(int32_t ms) {

@@ -97,12 +97,8 @@ StateCounts countStates(const Line& line, int length) {
 
 void swapBC(Line& line, int length) {
     length = boundedLength(length);
-    for (int i = 0; i < length; ++i) {
-        if (line[i] == B)
-            line[i] = C;
-        else if (line[i] == C)
-            line[i] = B;
-    }
+    for (int i = 0; i < length; ++i)
+        line[i] = swappedBC(line[i]);
 }
 
 namespace {
