@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace rca {
@@ -48,6 +49,9 @@ class Workbench {
     void run(const std::string& command) { commands_.run(command); }
     // The show handler of the main window, when it exists.
     void startUp() { run("FormShow"); }
+
+    // The status bar shows the step counter.
+    void showStepTime() { form1_->StatusBar1.setText(std::to_string(model_->stepTime)); }
 
     // A notice for the user (a file that could not be opened, say).
     void report(const std::string& text) { host_->message(text); }

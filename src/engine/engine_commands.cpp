@@ -52,10 +52,6 @@ void readMask(Workbench& wb) {
     }
 }
 
-void showStepTime(Workbench& wb) {
-    wb.form1().StatusBar1.setText(std::to_string(wb.model().stepTime));
-}
-
 // "n steps": stepsPerPress steps, then the status bar and one picture row.
 void runBatch(Workbench& wb) {
     Model& m = wb.model();
@@ -66,7 +62,7 @@ void runBatch(Workbench& wb) {
         if (wb.trialCheck && wb.trialCheck()) return;
     }
     const bool batchMode = wb.form1().Timer101.checked();
-    if (!batchMode || m.stepTime % 32 == 0) showStepTime(wb);
+    if (!batchMode || m.stepTime % 32 == 0) wb.showStepTime();
     wb.run("Button3Click");
 }
 

@@ -158,7 +158,7 @@ void registerRunControl(Workbench& wb) {
     define(wb, f.Button10, "Button10Click", [w] { reverse(*w); });
     define(wb, f.Button56, "Button56Click", [w, &m] {
         m.stepTime = 0;
-        w->form1().StatusBar1.setText("0");
+        w->showStepTime();
     });
     define(wb, f.Button69, "Button69Click", [w] { clearExperiment(*w); });
     define(wb, f.UpDown5, "UpDown5Click", [w] { setClockOrigin(*w); });

@@ -40,7 +40,7 @@ void resetSetUpControls(Workbench& wb, int left, int right) {
 
 void showAndSaveSetUp(Workbench& wb) {
     wb.run("Button3Click");
-    wb.form1().StatusBar1.setText(std::to_string(wb.model().stepTime));
+    wb.showStepTime();
     wb.run("Wsq51Click");
 }
 

@@ -23,7 +23,7 @@ void evaluateTrial(Workbench& wb) {
     const bool predict = f.RadioGroup12.itemIndex() == 0; // "Yes"
     wb.run(predict ? "Button98Click" : "Button105Click");
     computeTrialOutcome(m);
-    f.StatusBar1.setText(std::to_string(m.stepTime));
+    wb.showStepTime();
     showLabels(f, resultLabels(m));
     computeMarkMatches(m);
     showLabels(f, matchLabels(m));
