@@ -1,8 +1,9 @@
 // FormShow: the start-up defaults of the model and the main window, in their
-// fixed order, ending with the first random trial. Controls of windows and
-// experimental menus this program does not have are noted where they belong.
-#include "app/subsystems.h"
+// fixed order, ending with the first random trial. Steps that set another
+// window's controls are that window's own: it registers them with
+// Bench::atStartupStep and they run here at their place.
 #include "app/workbench.h"
+#include "forms/wiring.h"
 
 #include <initializer_list>
 
@@ -41,6 +42,7 @@ void showDefaultsFirstPart(Workbench& wb) {
     f.RadioGroup9.setItemIndex(0);
     f.Vnacalo1.setChecked(true);
     setMarks({&f.zaplambdX1, &f.Estobr1}, false);
+    wb.runStartupStep(5);
     // Mask: left 1, right 1 and 2; right 5 keeps its form default.
     f.CheckBox3.setChecked(true);
     for (int d = 2; d <= maxDistance; ++d)
@@ -49,12 +51,15 @@ void showDefaultsFirstPart(Workbench& wb) {
     for (int d : {3, 4, 6, 7, 8, 9, 10, 11})
         f.maskRight[d]->setChecked(false);
     f.RadioGroup8.setItemIndex(0); // '1 dim.'
+    wb.runStartupStep(7);
     // 'GLAVN UNV', 'IS ZAP', 'is def' and 'Dnt move' (video) come with their
     // menus; so do the four experiment integers (55, 443, 724, 614).
     f.UpDown6.setPosition(0);
+    wb.runStartupStep(8);
     // 'Is IZM' and the river/NAK/Vid marks are experimental.
     f.RadioGroup7.setItemIndex(1); // 'MAIN' "Normal": clears and redraws
     setMarks({&f.NOTSTOP1, &f.notpaint1}, false);
+    wb.runStartupStep(9);
 }
 
 // Steps 10 to 23: other windows' defaults, mouse, counts, border kind, stop
@@ -63,25 +68,35 @@ void showDefaultsSecondPart(Workbench& wb) {
     TForm1& f = wb.form1();
     // framesPerTick, 'Quolil', 'Cnc', 'ACons' and the picture-size window's
     // choices come with the video recorder and the experiments.
+    for (int step = 10; step <= 12; ++step)
+        wb.runStartupStep(step);
     setMarks({&f.Nographics1, &f.MouseSoliton1, &f.NoDRAW1}, false);
+    wb.runStartupStep(13);
+    wb.runStartupStep(14);
+    wb.runStartupStep(15);
     // '1 Or 3', 'P or M', 'Iz+Acjun+Apres', 'Cadr', the rule-view and T6
     // windows and the 'C or S' selector come with their windows.
     f.RadioGroupMouse.setItemIndex(0);
+    wb.runStartupStep(16);
     f.Edit6.setText("0");
     f.Edit7.setText("8");
     f.RadioGroup3.setItemIndex(1); // 'Kind' "Mask": the border becomes Circle
     f.WriteLOGfile1.setChecked(false);
+    wb.runStartupStep(18);
+    wb.runStartupStep(19);
+    wb.runStartupStep(20);
     // 'Read RCA->"Mask"', '1 OR 3 SQUARE', the square window's 'k =' and the
     // mask test window's boxes come with those windows.
     f.RadioGroupMouse.setItemIndex(0);
     setMarks({&f.randomize2, &f.IsStopwhenN1}, false);
     f.IsStopwhenNC01.setChecked(true);
     setMarks({&f.IaStopwhenReverse1, &f.IsStopwheniCX1, &f.Nonreversible1}, false);
+    wb.runStartupStep(21);
     // 'Show parameters', 'C ? B', 'View initial', 'T=2' and 'T=3' come with
     // the T6 and square windows.
     f.UpDown4.setPosition(5); // its handler does not run: the pens keep theirs
     setMarks({&f.ShowI1, &f.ShowII1}, false);
-    // The rule-view weights come with the rule-view window.
+    wb.runStartupStep(23);
     setMarks({&f.ShowI1, &f.ShowII1}, false);
 }
 
@@ -96,6 +111,8 @@ void showDefaultsLastPart(Workbench& wb) {
     f.RadioGroup2.setItemIndex(0); // Frozen A
     f.Dontshow1.setChecked(false);
     f.Label21.setCaption("+");
+    wb.runStartupStep(27);
+    wb.runStartupStep(28);
     // The 'sd' selector and the frame size (512 x 512) come with the
     // searches and the video recorder.
     f.RadioGroup2.setItemIndex(1); // Circle
@@ -107,9 +124,10 @@ void showDefaultsLastPart(Workbench& wb) {
 
 } // namespace
 
-void registerStartup(Workbench& wb) {
+void registerStartup(Bench& bench) {
+    auto& wb = static_cast<Workbench&>(bench);
     Workbench* w = &wb;
-    wb.commands().add("FormShow", [w] {
+    defineForm(wb, wb.form1(), "Show", [w] {
         showDefaultsFirstPart(*w);
         showDefaultsSecondPart(*w);
         showDefaultsLastPart(*w);

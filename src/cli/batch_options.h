@@ -1,6 +1,6 @@
 #pragma once
 // Options of `rcalab-cli batch` and the value syntax that `sweep` shares.
-#include "engine/engine_state.h"
+#include "state/engine_state.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "cli/batch_start_state.h"
 
-#include "app/host.h"
 #include "app/workbench.h"
+#include "forms/host.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 // What a batch takes from the workbench as it opens: the generator state
 // right after start-up, and the start-up mask and border.
-#include "engine/engine_state.h"
+#include "state/engine_state.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/host.h"
+#include "forms/host.h"
 
 #include <deque>
 #include <iosfwd>

@@ -109,6 +109,13 @@ Control& Script::control(const std::string& ref) const {
     return *c;
 }
 
+Canvas& Script::surface(const std::string& formName) const {
+    Form* form = wb_->form(formName);
+    if (!form) throw ScriptError("unknown form " + formName);
+    if (!form->surface()) throw ScriptError(formName + " has no drawing surface");
+    return *form->surface();
+}
+
 Timer& Script::timer(const std::string& ref) const {
     auto* t = dynamic_cast<Timer*>(&control(ref));
     if (!t) throw ScriptError(ref + " is not a timer");
@@ -125,6 +132,8 @@ std::string Script::describe(const std::string& ref) const {
     if (auto* g = dynamic_cast<RadioGroup*>(&c)) return std::to_string(g->itemIndex());
     if (auto* u = dynamic_cast<UpDown*>(&c)) return std::to_string(u->position());
     if (auto* g = dynamic_cast<GroupBox*>(&c)) return std::to_string(g->color());
+    if (auto* p = dynamic_cast<Panel*>(&c)) return std::to_string(p->color());
+    if (auto* ch = dynamic_cast<Chart*>(&c)) return ch->describe();
     return c.caption();
 }
 
@@ -224,13 +233,15 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
         need(w, 2, 2, "print NAME");
         out_ << describe(w[1]) << '\n';
     } else if (verb == "pixel") {
-        need(w, 3, 3, "pixel X Y");
-        out_ << wb_->canvas().pixel(static_cast<int>(number(w[1], "X")),
-                                    static_cast<int>(number(w[2], "Y")))
+        need(w, 3, 4, "pixel X Y [FORM]");
+        Canvas& surface = this->surface(w.size() == 4 ? w[3] : "TForm1");
+        out_ << surface.pixel(static_cast<int>(number(w[1], "X")),
+                              static_cast<int>(number(w[2], "Y")))
              << '\n';
     } else if (verb == "save") {
-        need(w, 2, 2, "save FILE.png");
-        if (!wb_->canvas().savePng(w[1])) throw ScriptError("cannot write " + w[1]);
+        need(w, 2, 3, "save FILE.png [FORM]");
+        Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");
+        if (!surface.savePng(w[1])) throw ScriptError("cannot write " + w[1]);
     } else {
         throw ScriptError("unknown verb " + verb);
     }

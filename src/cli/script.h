@@ -2,9 +2,9 @@
 // The script language of rcalab-cli: user actions on controls by name, timer
 // ticks on a virtual clock, mouse events, dialog answers, model values and
 // canvas pixels. See docs/scripting.md.
-#include "app/virtual_clock.h"
 #include "app/workbench.h"
 #include "cli/cli_host.h"
+#include "forms/virtual_clock.h"
 
 #include <iosfwd>
 #include <memory>
@@ -29,6 +29,7 @@ class Script {
     void execute(const std::vector<std::string>& words, const std::string& rest);
     Control& control(const std::string& ref) const;
     Timer& timer(const std::string& ref) const;
+    Canvas& surface(const std::string& formName) const;
     std::string describe(const std::string& ref) const;
 
     std::ostream& out_;

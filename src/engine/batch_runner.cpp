@@ -1,7 +1,7 @@
 #include "engine/batch_runner.h"
 
-#include "engine/cell.h"
 #include "engine/random.h"
+#include "state/cell.h"
 
 #include <algorithm>
 

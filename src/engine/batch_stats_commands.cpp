@@ -1,9 +1,9 @@
 #include "engine/batch_stats_commands.h"
 
-#include "app/wiring.h"
-#include "app/workbench.h"
 #include "engine/batch_stats_display.h"
 #include "engine/number_parse.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 
 namespace rca {
 
@@ -17,7 +17,7 @@ int maskBits(const std::array<CheckBox*, 12>& boxes) {
     return bits;
 }
 
-void registerCounterFields(Workbench& wb) {
+void registerCounterFields(Bench& wb) {
     BatchStats& s = wb.model();
     for (auto [name, v] : {std::pair{"trialCount", &s.trialCount},
                            {"timeoutCount", &s.timeoutCount},
@@ -45,8 +45,8 @@ void registerCounterFields(Workbench& wb) {
 
 } // namespace
 
-void writeBatchDisplay(Workbench& wb) {
-    TForm1& f = wb.form1();
+void writeBatchDisplay(Bench& wb) {
+    MainControls& f = wb.form1();
     const Model& m = wb.model();
     BatchDisplayInputs in{maskBits(f.maskLeft), maskBits(f.maskRight), m.batchLengthMin,
                           m.batchLengthMax};
@@ -54,17 +54,14 @@ void writeBatchDisplay(Workbench& wb) {
         f.label(label).setCaption(text);
 }
 
-void registerBatchStats(Workbench& wb) {
-    TForm1& f = wb.form1();
+void registerBatchStats(Bench& wb) {
+    MainControls& f = wb.form1();
     Model* m = &wb.model();
     // Any number is stored; the batch runner bounds the length range itself.
-    define(wb, f.Edit26, "Edit26Change",
-           [m, &f] { m->batchLengthMin = parseNumber(f.Edit26.text()); });
-    define(wb, f.Edit27, "Edit27Change",
-           [m, &f] { m->batchLengthMax = parseNumber(f.Edit27.text()); });
-    define(wb, f.Edit28, "Edit28Change", [m, &f] { m->stepLimit = parseNumber(f.Edit28.text()); });
-    define(wb, f.Edit29, "Edit29Change",
-           [m, &f] { m->trialsPerBatch = parseNumber(f.Edit29.text()); });
+    define(wb, f.Edit26, "Change", [m, &f] { m->batchLengthMin = parseNumber(f.Edit26.text()); });
+    define(wb, f.Edit27, "Change", [m, &f] { m->batchLengthMax = parseNumber(f.Edit27.text()); });
+    define(wb, f.Edit28, "Change", [m, &f] { m->stepLimit = parseNumber(f.Edit28.text()); });
+    define(wb, f.Edit29, "Change", [m, &f] { m->trialsPerBatch = parseNumber(f.Edit29.text()); });
     registerCounterFields(wb);
 }
 

@@ -2,12 +2,12 @@
 // The batch mode's settings edits, counters and hidden display.
 namespace rca {
 
-class Workbench;
+class Bench;
 
 // The hidden edits Edit26..Edit29 and the batch counters as model values.
-void registerBatchStats(Workbench& wb);
+void registerBatchStats(Bench& wb);
 
 // Writes the batch display into its hidden labels.
-void writeBatchDisplay(Workbench& wb);
+void writeBatchDisplay(Bench& wb);
 
 } // namespace rca

@@ -1,6 +1,6 @@
 #pragma once
 // The texts of the batch mode's hidden display, apart from the labels.
-#include "engine/batch_stats.h"
+#include "state/batch_stats.h"
 
 #include <string>
 #include <utility>

@@ -1,9 +1,9 @@
 // Length, steps per press, mask, border, and the batch of steps.
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
 #include "engine/number_parse.h"
 #include "engine/step.h"
+#include "engine/trial_check.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 
 #include <algorithm>
 #include <string>
@@ -15,7 +15,7 @@ namespace {
 // A batch counts its steps in a 16-bit signed counter.
 constexpr int maxBatchSteps = 32767;
 
-void setLengthFromText(Workbench& wb) {
+void setLengthFromText(Bench& wb) {
     Model& m = wb.model();
     const int32_t typed = parseNumber(wb.form1().Edit1.text());
     // Lengths outside the 100-cell lines are clamped; the square extents keep
@@ -26,7 +26,7 @@ void setLengthFromText(Workbench& wb) {
     wb.canvas().pen = Pen{clBlack, PenStyle::Solid, wb.canvas().pen.width};
 }
 
-void setLengthFromUpDown(Workbench& wb) {
+void setLengthFromUpDown(Bench& wb) {
     Model& m = wb.model();
     const int pos = wb.form1().UpDown2.position();
     m.squareRows = m.squareCols = pos;
@@ -34,18 +34,18 @@ void setLengthFromUpDown(Workbench& wb) {
     wb.run("Button8Click");
 }
 
-void setStepsFromText(Workbench& wb) {
+void setStepsFromText(Bench& wb) {
     wb.model().stepsPerPress = parseNumber(wb.form1().Edit2.text());
     wb.form1().UpDown1.setPosition(wb.model().stepsPerPress);
 }
 
-void setStepsFromUpDown(Workbench& wb) {
+void setStepsFromUpDown(Bench& wb) {
     wb.model().stepsPerPress = wb.form1().UpDown1.position();
     wb.form1().Edit2.setText(std::to_string(wb.model().stepsPerPress));
 }
 
-void readMask(Workbench& wb) {
-    TForm1& f = wb.form1();
+void readMask(Bench& wb) {
+    MainControls& f = wb.form1();
     for (int d = 1; d <= maxDistance; ++d) {
         wb.model().neighbourMask.left[d] = f.maskLeft[d]->checked();
         wb.model().neighbourMask.right[d] = f.maskRight[d]->checked();
@@ -53,20 +53,21 @@ void readMask(Workbench& wb) {
 }
 
 // "n steps": stepsPerPress steps, then the status bar and one picture row.
-void runBatch(Workbench& wb) {
+void runBatch(Bench& wb) {
     Model& m = wb.model();
     ++m.pressCount;
     const int steps = std::min(m.stepsPerPress, maxBatchSteps);
     for (int k = 0; k < steps; ++k) {
         stepBothLines(m);
-        if (wb.trialCheck && wb.trialCheck()) return;
+        const auto& check = wb.state<TrialCheck>().ended;
+        if (check && check(wb)) return;
     }
     const bool batchMode = wb.form1().Timer101.checked();
-    if (!batchMode || m.stepTime % 32 == 0) wb.showStepTime();
+    if (!batchMode || m.stepTime % 32 == 0) showStepTime(wb);
     wb.run("Button3Click");
 }
 
-void registerFields(Workbench& wb) {
+void registerFields(Bench& wb) {
     Model& m = wb.model();
     Fields& f = wb.fields();
     for (auto [name, line] : {std::pair{"lineI", &m.lineI},
@@ -115,30 +116,30 @@ void registerFields(Workbench& wb) {
 
 } // namespace
 
-void registerEngine(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
+void registerEngine(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
 
-    define(wb, f.Edit1, "Edit1Change", [w] { setLengthFromText(*w); });
-    define(wb, f.UpDown2, "UpDown2Click", [w] { setLengthFromUpDown(*w); });
-    define(wb, f.Edit2, "Edit2Change", [w] { setStepsFromText(*w); });
-    define(wb, f.UpDown1, "UpDown1Click", [w] { setStepsFromUpDown(*w); });
-    define(wb, f.Button2, "Button2Click", [w] { runBatch(*w); });
-    define(wb, f.Button1, "Button1Click", [w] {
+    define(wb, f.Edit1, "Change", [w] { setLengthFromText(*w); });
+    define(wb, f.UpDown2, "Click", [w] { setLengthFromUpDown(*w); });
+    define(wb, f.Edit2, "Change", [w] { setStepsFromText(*w); });
+    define(wb, f.UpDown1, "Click", [w] { setStepsFromUpDown(*w); });
+    define(wb, f.Button2, "Click", [w] { runBatch(*w); });
+    define(wb, f.Button1, "Click", [w] {
         w->model().singleStepMode = true;
         runBatch(*w);
         w->model().singleStepMode = false;
     });
-    define(wb, f.RadioGroup2, "RadioGroup2Click",
+    define(wb, f.RadioGroup2, "Click",
            [w] { w->model().borderMode = w->form1().RadioGroup2.itemIndex(); });
     // 'Kind': "Standart" selects Frozen A, "Mask" selects Circle.
-    define(wb, f.RadioGroup3, "RadioGroup3Click", [w] {
+    define(wb, f.RadioGroup3, "Click", [w] {
         int kind = w->form1().RadioGroup3.itemIndex();
         if (kind >= 0) w->form1().RadioGroup2.setItemIndex(kind == 0 ? 0 : 1);
     });
     for (int d = 1; d <= maxDistance; ++d)
         for (CheckBox* box : {f.maskLeft[d], f.maskRight[d]})
-            define(wb, *box, box->name() + "Click", [w] { readMask(*w); });
+            define(wb, *box, "Click", [w] { readMask(*w); });
 
     registerFields(wb);
 }

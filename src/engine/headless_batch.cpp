@@ -2,9 +2,9 @@
 
 #include "engine/batch_runner.h"
 #include "engine/fast_step.h"
-#include "engine/model.h"
 #include "engine/random.h"
 #include "engine/trial_outcome.h"
+#include "model/model.h"
 #include "setup/random_line.h"
 
 #include <algorithm>

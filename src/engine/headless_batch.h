@@ -1,8 +1,8 @@
 #pragma once
 // The 'Timer10' batch mode without controls, timers or canvas: the same
 // draws, set-ups, steps and trial check, one trial after another.
-#include "engine/batch_stats.h"
-#include "engine/engine_state.h"
+#include "state/batch_stats.h"
+#include "state/engine_state.h"
 
 #include <atomic>
 #include <cstdint>

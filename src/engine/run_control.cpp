@@ -1,6 +1,6 @@
 #include "engine/run_control.h"
 
-#include "engine/cell.h"
+#include "state/cell.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,9 +1,9 @@
 #pragma once
 // Pure parts of the run control: the square-field mirror, timer speeds and
 // the batch counters' reset.
-#include "engine/batch_stats.h"
-#include "files/square_state.h"
-#include "view/results_state.h"
+#include "state/batch_stats.h"
+#include "state/results_state.h"
+#include "state/square_state.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
 // Single and backward batches, GO/Stop, Reverse, timer speeds and the
 // 'Timer10' batch runner.
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
 #include "engine/batch_runner.h"
 #include "engine/run_control.h"
 #include "engine/step.h"
+#include "engine/trial_check.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 
 #include <string>
 
@@ -13,12 +13,12 @@ namespace rca {
 
 namespace {
 
-bool twoDimensional(const TForm1& f) {
+bool twoDimensional(const MainControls& f) {
     return f.RadioGroup8.itemIndex() == 1;
 }
 
 // The time mirror of the rule, on lineI or, in "2 dim.", on the square field.
-void mirror(Workbench& wb) {
+void mirror(Bench& wb) {
     Model& m = wb.model();
     if (twoDimensional(wb.form1()))
         swapSquareBC(m, m.squareRows, m.squareCols);
@@ -27,7 +27,7 @@ void mirror(Workbench& wb) {
 }
 
 // Button50Click: one batch run backwards on the mirrored line.
-void backwardBatch(Workbench& wb) {
+void backwardBatch(Bench& wb) {
     Model& m = wb.model();
     m.singleStepMode = true;
     m.reverseMode = !m.reverseMode;
@@ -40,21 +40,21 @@ void backwardBatch(Workbench& wb) {
 }
 
 // Button72Click: line I ends one batch back, line II fifteen ahead.
-void oneBatchBack(Workbench& wb) {
+void oneBatchBack(Bench& wb) {
     for (int k = 0; k < 8; ++k)
         wb.run("Button50Click");
     for (int k = 0; k < 7; ++k)
         wb.run("Button1Click");
 }
 
-void showDirection(Workbench& wb) {
+void showDirection(Bench& wb) {
     const bool forward = !wb.model().reverseMode;
     wb.form1().Label21.setCaption(forward ? "+" : "-");
     wb.form1().GroupBoxManage.setColor(forward ? clYellow : clHighlight);
 }
 
 // Button10Click.
-void reverse(Workbench& wb) {
+void reverse(Bench& wb) {
     mirror(wb);
     wb.model().reverseMode = !wb.model().reverseMode;
     showDirection(wb);
@@ -66,8 +66,8 @@ void reverse(Workbench& wb) {
 void closeQhistOutputFile() {}
 
 // Button7Click, in this order.
-void stop(Workbench& wb) {
-    TForm1& f = wb.form1();
+void stop(Bench& wb) {
+    MainControls& f = wb.form1();
     f.zaplambdX1.setChecked(false);
     f.Timer10.setEnabled(false);
     f.Timer101.setChecked(false);
@@ -83,13 +83,13 @@ void stop(Workbench& wb) {
 // Button69Click. The per-cell experiment accumulators it clears belong to
 // experiments this program does not have; only the erase remains, over the
 // area of 'Clear all'.
-void clearExperiment(Workbench& wb) {
+void clearExperiment(Bench& wb) {
     if (twoDimensional(wb.form1())) wb.run("Clearall1Click");
 }
 
 // Writes a number into a field so that its change handler runs exactly
 // once, even when the field already shows that text.
-void writeField(Workbench& wb, Edit& e, int32_t value) {
+void writeField(Bench& wb, Edit& e, int32_t value) {
     const std::string text = std::to_string(value);
     if (e.text() == text)
         wb.run(e.name() + "Change");
@@ -98,9 +98,9 @@ void writeField(Workbench& wb, Edit& e, int32_t value) {
 }
 
 // Timer10Timer: the next batch-mode trial.
-void nextBatchTrial(Workbench& wb) {
+void nextBatchTrial(Bench& wb) {
     Model& m = wb.model();
-    TForm1& f = wb.form1();
+    MainControls& f = wb.form1();
     const BatchTrialDraw d = drawBatchTrial(m.randomState, m.batchLengthMin, m.batchLengthMax);
     writeField(wb, f.Edit1, d.length);
     if (m.lineLength > 0) m.cellWidth = m.cellHeight = 500 / m.lineLength;
@@ -111,15 +111,15 @@ void nextBatchTrial(Workbench& wb) {
 }
 
 // Timer101Click: batch mode on or off; either way a trial starts.
-void toggleBatchMode(Workbench& wb) {
-    TForm1& f = wb.form1();
+void toggleBatchMode(Bench& wb) {
+    MainControls& f = wb.form1();
     f.Timer101.toggle();
     clearBatchCounters(wb.model(), wb.model());
     f.Timer10.setEnabled(true);
 }
 
 // UpDown5Click: restart the stored trial with the clock view scrolled.
-void setClockOrigin(Workbench& wb) {
+void setClockOrigin(Bench& wb) {
     const int origin = wb.form1().UpDown5.position();
     wb.model().clockOrigin = origin;
     wb.form1().Label69.setCaption(std::to_string(origin));
@@ -127,8 +127,8 @@ void setClockOrigin(Workbench& wb) {
     wb.run("Button6Click");
 }
 
-void toggles(Workbench& wb) {
-    TForm1& f = wb.form1();
+void toggles(Bench& wb) {
+    MainControls& f = wb.form1();
     // Check marks that only toggle themselves; the run stops by the trial
     // check whatever the Stop items say.
     for (MenuItem* item :
@@ -139,36 +139,35 @@ void toggles(Workbench& wb) {
 
 } // namespace
 
-void registerRunControl(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
+void registerRunControl(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
     Model& m = wb.model();
 
-    define(wb, f.Button50, "Button50Click", [w] { backwardBatch(*w); });
-    define(wb, f.Button72, "Button72Click", [w] { oneBatchBack(*w); });
+    define(wb, f.Button50, "Click", [w] { backwardBatch(*w); });
+    define(wb, f.Button72, "Click", [w] { oneBatchBack(*w); });
     // The '-' next to 'n steps' is the backward batch itself: stepsPerPress
     // steps back on line I, so time and line I move back together. Run
     // literally (mirroring only the square field, which the step never
     // reads) it would step both lines forward while stepTime counted down,
     // drawing later states on earlier rows. In "2 dim." the backward batch
     // mirrors the square field, which is that literal behaviour.
-    define(wb, f.Button57, "Button57Click", [w] { backwardBatch(*w); });
-    define(wb, f.Button6, "Button6Click", [w] { w->form1().Timer1.setEnabled(true); });
-    define(wb, f.Button7, "Button7Click", [w] { stop(*w); });
-    define(wb, f.Button10, "Button10Click", [w] { reverse(*w); });
-    define(wb, f.Button56, "Button56Click", [w, &m] {
+    define(wb, f.Button57, "Click", [w] { backwardBatch(*w); });
+    define(wb, f.Button6, "Click", [w] { w->form1().Timer1.setEnabled(true); });
+    define(wb, f.Button7, "Click", [w] { stop(*w); });
+    define(wb, f.Button10, "Click", [w] { reverse(*w); });
+    define(wb, f.Button56, "Click", [w, &m] {
         m.stepTime = 0;
-        w->showStepTime();
+        showStepTime(*w);
     });
-    define(wb, f.Button69, "Button69Click", [w] { clearExperiment(*w); });
-    define(wb, f.UpDown5, "UpDown5Click", [w] { setClockOrigin(*w); });
-    define(wb, f.Time21, "Time21Click",
+    define(wb, f.Button69, "Click", [w] { clearExperiment(*w); });
+    define(wb, f.UpDown5, "Click", [w] { setClockOrigin(*w); });
+    define(wb, f.Time21, "Click",
            [&t = f.Timer1] { t.setInterval(doubledInterval(t.interval())); });
-    define(wb, f.N210, "N210Click",
-           [&t = f.Timer1] { t.setInterval(halvedInterval(t.interval())); });
-    define(wb, f.Timer1, "Timer1Timer", [w] { w->run("Button2Click"); });
-    define(wb, f.Timer101, "Timer101Click", [w] { toggleBatchMode(*w); });
-    define(wb, f.Timer10, "Timer10Timer", [w] { nextBatchTrial(*w); });
+    define(wb, f.N210, "Click", [&t = f.Timer1] { t.setInterval(halvedInterval(t.interval())); });
+    define(wb, f.Timer1, "Timer", [w] { w->run("Button2Click"); });
+    define(wb, f.Timer101, "Click", [w] { toggleBatchMode(*w); });
+    define(wb, f.Timer10, "Timer", [w] { nextBatchTrial(*w); });
     toggles(wb);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // One step of the automaton, as pure functions over the model.
-#include "engine/engine_state.h"
+#include "state/engine_state.h"
 
 namespace rca {
 

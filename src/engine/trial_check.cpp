@@ -1,23 +1,23 @@
 #include "engine/trial_check.h"
 
-#include "app/workbench.h"
 #include "engine/batch_stats_commands.h"
 #include "engine/random.h"
 #include "engine/trial_outcome.h"
+#include "forms/bench.h"
 
 namespace rca {
 
 namespace {
 
-bool interactiveCheck(Workbench& wb) {
+bool interactiveCheck(Bench& wb) {
     const Model& m = wb.model();
     if (m.lineIDone == 0 || m.lineIIDone == 0 || m.stepTime <= 2) return false;
     wb.run("evaluateTrial");
     return true;
 }
 
-bool batchCheck(Workbench& wb) {
-    TForm1& f = wb.form1();
+bool batchCheck(Bench& wb) {
+    MainControls& f = wb.form1();
     switch (batchTrialCheck(wb.model(), [] { return timeOfDaySeed(); })) {
     case BatchCheck::Running:
         return false;
@@ -37,11 +37,12 @@ bool batchCheck(Workbench& wb) {
 
 } // namespace
 
-void installTrialCheck(Workbench& wb) {
-    Workbench* w = &wb;
-    wb.trialCheck = [w] {
-        return w->form1().Timer101.checked() ? batchCheck(*w) : interactiveCheck(*w);
-    };
+bool trialEnded(Bench& wb) {
+    return wb.form1().Timer101.checked() ? batchCheck(wb) : interactiveCheck(wb);
+}
+
+void showStepTime(Bench& wb) {
+    wb.form1().StatusBar1.setText(std::to_string(wb.model().stepTime));
 }
 
 } // namespace rca

@@ -1,12 +1,23 @@
 #pragma once
 // The check the batch of steps makes after every step: is the trial over?
+#include <functional>
+
 namespace rca {
 
-class Workbench;
+class Bench;
 
-// Sets wb.trialCheck: the interactive check ('Timer10' unchecked) ends a
-// trial with both lines done after stepTime 2 and evaluates it; the batch
-// mode accounts the trial and hands over to Timer10.
-void installTrialCheck(Workbench& wb);
+// Whether the trial has ended. The interactive check ('Timer10' unchecked)
+// ends a trial with both lines done after stepTime 2 and evaluates it; the
+// batch mode accounts the trial and hands over to Timer10.
+bool trialEnded(Bench& wb);
+
+// The check the batch of steps asks, kept with the engine so a test can run
+// steps with no check at all (an empty function).
+struct TrialCheck {
+    std::function<bool(Bench&)> ended = trialEnded;
+};
+
+// The status bar shows the step counter.
+void showStepTime(Bench& wb);
 
 } // namespace rca

@@ -1,7 +1,7 @@
 #pragma once
 // Outcome of a finished trial and the batch-mode trial check, as pure
 // functions over the model.
-#include "engine/model.h"
+#include "model/model.h"
 
 #include <functional>
 
@@ -13,9 +13,9 @@ namespace rca {
 void computeTrialOutcome(Model& m);
 
 enum class BatchCheck {
-    Running,       // the trial goes on
-    Counted,       // over and accounted (classified or a timeout)
-    BatchComplete  // over, and the batch has reached trialsPerBatch
+    Running,      // the trial goes on
+    Counted,      // over and accounted (classified or a timeout)
+    BatchComplete // over, and the batch has reached trialsPerBatch
 };
 
 // Steps 1 to 5 of the batch-mode trial check. `reseed` is called when

@@ -1,5 +1,7 @@
 #include "files/preset_byte.h"
 
+#include "state/fixed_paths.h"
+
 #include <array>
 #include <fstream>
 
@@ -30,8 +32,7 @@ bool writePresetByte(const std::filesystem::path& file, const SquareState& q) {
 }
 
 std::optional<std::string> preset70File(int index) {
-    static const std::array<const char*, 5> files = {
-        "CA/ca70.dat", "CA/ca70_2.dat", "CA/ca70_5.dat", "CA/ca70_4.dat", "CA/ca70_3.dat"};
+    const auto& files = paths::preset70;
     if (index < 0 || index >= static_cast<int>(files.size())) return std::nullopt;
     return files[index];
 }

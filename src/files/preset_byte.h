@@ -1,7 +1,7 @@
 #pragma once
 // One-byte preset files of the "CA" folder: one byte at offset 0 of an
 // existing file, to or from the first byte of the square field.
-#include "files/square_state.h"
+#include "state/square_state.h"
 
 #include <filesystem>
 #include <optional>

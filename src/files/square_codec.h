@@ -2,7 +2,7 @@
 // Square files: 104 bytes, the line length as a little-endian int32, then the
 // 100 cells of lineI, one byte each. Files are read and written byte for byte
 // from offset 0; a file is never created here.
-#include "engine/cell.h"
+#include "state/cell.h"
 
 #include <array>
 #include <cstddef>

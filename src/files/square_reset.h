@@ -1,6 +1,6 @@
 #pragma once
 // The trial resets around a square-file read, over the engine state alone.
-#include "engine/engine_state.h"
+#include "state/engine_state.h"
 
 namespace rca {
 

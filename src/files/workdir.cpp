@@ -1,18 +1,13 @@
 #include "files/workdir.h"
 
+#include "state/fixed_paths.h"
+
 #include <array>
 #include <fstream>
 
 namespace rca {
 
 namespace {
-
-const std::array<const char*, 13> folders = {
-    "CA",   "MA",    "examp",    "IMPROVE",  "data",     "dataN",   "LOG",
-    "8r50", "video", "video1_0", "video1_1", "video1_2", "videoDD3"};
-
-const std::array<const char*, 5> squareSlots = {"CA/ca.dat", "CA/ca2.dat", "CA/ca3.dat",
-                                                "CA/ca4.dat", "CA/ca5.dat"};
 
 // A square file: length 11 little-endian, then 100 cells of A.
 void writeDefaultSquare(const std::filesystem::path& file) {
@@ -35,17 +30,17 @@ std::string initWorkdir(const std::filesystem::path& dir) {
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     if (ec) return "cannot create " + dir.string() + ": " + ec.message();
-    for (const char* f : folders) {
+    for (const char* f : paths::folders) {
         std::filesystem::create_directories(dir / f, ec);
         if (ec) return "cannot create " + (dir / f).string() + ": " + ec.message();
     }
-    for (const char* slot : squareSlots) {
+    for (const char* slot : paths::squareSlots) {
         auto file = dir / slot;
         if (std::filesystem::exists(file)) continue;
         writeDefaultSquare(file);
         if (!std::filesystem::exists(file)) return "cannot create " + file.string();
     }
-    const auto byteFile = dir / "CA" / "cawri.dat";
+    const auto byteFile = dir / paths::squareByte;
     if (!std::filesystem::exists(byteFile)) {
         writeDefaultByte(byteFile);
         if (!std::filesystem::exists(byteFile)) return "cannot create " + byteFile.string();

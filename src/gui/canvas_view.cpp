@@ -24,22 +24,23 @@ Qt::MouseButton heldButton(Qt::MouseButtons held) {
 
 } // namespace
 
-CanvasView::CanvasView(rca::Workbench& wb, std::string form, QWidget* parent)
-    : QWidget(parent), wb_(wb), form_(std::move(form)) {
+CanvasView::CanvasView(rca::Form& form, QWidget* parent) : QWidget(parent), form_(form) {
     setMouseTracking(true);
-    wb_.canvas().onChanged = [this](int x, int y, int w, int h) { update(QRect(x, y, w, h)); };
+    if (rca::Canvas* surface = form_.surface())
+        surface->onChanged = [this](int x, int y, int w, int h) { update(QRect(x, y, w, h)); };
 }
 
 CanvasView::~CanvasView() {
-    wb_.canvas().onChanged = nullptr;
+    if (rca::Canvas* surface = form_.surface()) surface->onChanged = nullptr;
 }
 
 void CanvasView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRect r = e->rect();
-    const QImage& image = wb_.canvas().image();
-    if (!image.rect().contains(r)) p.fillRect(r, rca::toQColor(rca::clBtnFace));
-    p.drawImage(r.topLeft(), image, r);
+    const rca::Canvas* surface = form_.surface();
+    if (!surface || !surface->image().rect().contains(r))
+        p.fillRect(r, rca::toQColor(rca::clBtnFace));
+    if (surface) p.drawImage(r.topLeft(), surface->image(), r);
 }
 
 void CanvasView::forward(QMouseEvent* e, rca::MouseEvent::Kind kind) {
@@ -52,7 +53,7 @@ void CanvasView::forward(QMouseEvent* e, rca::MouseEvent::Kind kind) {
     m.y = pos.y();
     m.button =
         buttonOf(m.kind == rca::MouseEvent::Kind::Move ? heldButton(e->buttons()) : e->button());
-    guard([&] { wb_.mouse(form_, m); });
+    guard([&] { form_.mouse(m); });
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* e) {

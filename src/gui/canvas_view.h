@@ -1,8 +1,9 @@
 #pragma once
-// Shows the core's drawing surface at (0, 0) and hands mouse events over
-// the free area to the core. The image is the only copy of the picture, so
-// every repaint shows what the core drew.
-#include "app/workbench.h"
+// Shows a form's drawing surface at (0, 0) and hands mouse events over the
+// free area to the form. The image is the only copy of the picture, so every
+// repaint shows what the core drew. A form without a surface shows its face
+// colour.
+#include "forms/form.h"
 
 #include <QWidget>
 #include <string>
@@ -11,8 +12,7 @@ namespace rcagui {
 
 class CanvasView : public QWidget {
   public:
-    // `form` names the form whose mouse handler receives the events.
-    CanvasView(rca::Workbench& wb, std::string form, QWidget* parent = nullptr);
+    CanvasView(rca::Form& form, QWidget* parent = nullptr);
     ~CanvasView() override;
 
   protected:
@@ -24,8 +24,7 @@ class CanvasView : public QWidget {
   private:
     void forward(QMouseEvent* e, rca::MouseEvent::Kind kind);
 
-    rca::Workbench& wb_;
-    std::string form_;
+    rca::Form& form_;
 };
 
 } // namespace rcagui

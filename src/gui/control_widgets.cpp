@@ -1,9 +1,11 @@
 #include "gui/control_widgets.h"
 
+#include "gui/chart_widget.h"
+
+#include "forms/canvas.h"
 #include "gui/error_report.h"
 #include "gui/qt_text.h"
 #include "gui/up_down_widget.h"
-#include "view/canvas.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -209,6 +211,12 @@ ControlWidget makeControlWidget(rca::Control& c, QWidget* parent, QStatusBar* st
         break;
     case Control::Kind::StatusBar:
         out = makeStatusText(static_cast<rca::StatusBar&>(c), parent, statusBar);
+        break;
+    case Control::Kind::Panel:
+        out = makePanel(static_cast<rca::Panel&>(c), parent);
+        break;
+    case Control::Kind::Chart:
+        out = makeChart(static_cast<rca::Chart&>(c), parent);
         break;
     default:
         return {};

@@ -2,7 +2,7 @@
 // One Qt widget per core control, built from the control's kind. The widget
 // never holds state of its own: `refresh` copies the core's state into it
 // with signals blocked, and user input goes to the control's user methods.
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <QWidget>
 #include <functional>

@@ -2,7 +2,7 @@
 // Builds the widgets of a form generically from its controls and keeps them
 // in step with the core. A control that is hidden gets its widget only when
 // it is first shown, so the many hidden controls cost nothing.
-#include "app/form.h"
+#include "forms/form.h"
 #include "gui/control_widgets.h"
 #include "gui/observations.h"
 

@@ -1,9 +1,8 @@
 #include "gui/gui_host.h"
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "gui/file_filter.h"
-#include "gui/form_view.h"
-#include "gui/menu_binding.h"
+#include "gui/form_window.h"
 #include "gui/qt_text.h"
 
 #include <QDialog>
@@ -57,23 +56,21 @@ void GuiHost::message(const std::string& text) {
 
 void GuiHost::showModal(rca::Form& form) {
     QDialog dialog(window_);
+    dialog.setObjectName(qs(form.name()));
     dialog.setWindowTitle(qs(form.caption()));
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* surface = new QWidget(&dialog);
-    surface->setFixedSize(form.width(), form.height());
-    layout->addWidget(surface);
-
-    std::unique_ptr<MenuBinding> menus;
-    const auto items = menuItemsOf(form.controls());
-    if (!items.empty()) {
-        auto* bar = new QMenuBar(&dialog);
-        layout->setMenuBar(bar);
-        menus = std::make_unique<MenuBinding>(bar, std::vector<std::string>{}, items);
-    }
-    // Declared after the dialog: the bindings go before its widgets.
-    FormView view(form, surface);
+    auto* bar = new QMenuBar(&dialog);
+    layout->setMenuBar(bar);
+    auto* window = new FormWindow(form, bar, {}, nullptr, &dialog);
+    layout->addWidget(window);
+    bar->setVisible(window->menus() != nullptr);
+    form.onClose = [&dialog] { dialog.accept(); };
     dialog.exec();
+    form.onClose = nullptr;
+    form.setShowing(false);
+    // The window's bindings go before the core is touched again.
+    delete window;
 }
 
 } // namespace rcagui

@@ -1,7 +1,7 @@
 #pragma once
 // The desktop's answers to what only a front end can do: file dialogs, a
 // notice line that never blocks, and auxiliary forms as modal dialogs.
-#include "app/host.h"
+#include "forms/host.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 #include "gui/batch_stats_dock.h"
 #include "gui/canvas_view.h"
 #include "gui/error_report.h"
-#include "gui/form_view.h"
+#include "gui/form_window.h"
 #include "gui/menu_binding.h"
 #include "gui/qt_text.h"
 #include "gui/timer_driver.h"
@@ -20,27 +20,23 @@ MainWindow::MainWindow()
     setWindowTitle(qs(form.caption()));
     resize(form.width(), form.height());
 
-    canvas_ = new CanvasView(*wb_, form.name(), this);
-    setCentralWidget(canvas_);
-
     auto* notices = new QLabel(this);
     notices->setObjectName(QStringLiteral("Notices"));
     statusBar()->addPermanentWidget(notices);
     host_->attach(this, notices);
 
-    form_ = std::make_unique<FormView>(form, canvas_, statusBar());
-
     std::vector<std::string> titles;
     for (const char* t : rca::mainMenuTitles())
         titles.emplace_back(t);
-    menus_ = std::make_unique<MenuBinding>(menuBar(), titles, menuItemsOf(form.controls()));
+    window_ = new FormWindow(form, menuBar(), titles, statusBar(), this);
+    setCentralWidget(window_);
 
     // Floating, so opening it does not squeeze the picture and the groups.
     dock_ = new BatchStatsDock(form, this);
     addDockWidget(Qt::RightDockWidgetArea, dock_);
     dock_->setFloating(true);
     dock_->hide();
-    menus_->addExtra("Initial", dock_->toggleViewAction());
+    window_->menus()->addExtra("Initial", dock_->toggleViewAction());
 
     timers_ = std::make_unique<TimerDriver>(wb_->timers());
 
@@ -51,8 +47,6 @@ MainWindow::~MainWindow() {
     // Qt deletes the child widgets only after the members are gone; take down
     // everything that observes or calls the core while the core still exists.
     timers_.reset();
-    menus_.reset();
-    form_.reset();
     delete dock_;
     delete takeCentralWidget();
     host_->attach(nullptr, nullptr);
@@ -62,12 +56,16 @@ QDockWidget* MainWindow::batchDock() const {
     return dock_;
 }
 
+CanvasView* MainWindow::canvasView() const {
+    return window_->surface();
+}
+
 QWidget* MainWindow::controlWidget(const std::string& name) const {
-    return form_->widget(name);
+    return window_->controlWidget(name);
 }
 
 QAction* MainWindow::menuAction(const std::string& name) const {
-    return menus_->action(name);
+    return window_->menuAction(name);
 }
 
 const QTimer* MainWindow::timerDriving(const std::string& name) const {

@@ -15,8 +15,7 @@ namespace rcagui {
 
 class BatchStatsDock;
 class CanvasView;
-class FormView;
-class MenuBinding;
+class FormWindow;
 class TimerDriver;
 
 class MainWindow : public QMainWindow {
@@ -25,7 +24,7 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     rca::Workbench& workbench() { return *wb_; }
-    CanvasView* canvasView() const { return canvas_; }
+    CanvasView* canvasView() const;
     QDockWidget* batchDock() const;
     // The widget of a main-window control, nullptr while it has none.
     QWidget* controlWidget(const std::string& name) const;
@@ -37,10 +36,8 @@ class MainWindow : public QMainWindow {
   private:
     std::unique_ptr<GuiHost> host_;
     std::unique_ptr<rca::Workbench> wb_;
-    CanvasView* canvas_ = nullptr;
+    FormWindow* window_ = nullptr;
     BatchStatsDock* dock_ = nullptr;
-    std::unique_ptr<FormView> form_;
-    std::unique_ptr<MenuBinding> menus_;
     std::unique_ptr<TimerDriver> timers_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main menu: one QAction per core menu item under its menu's title. The
 // core decides every check mark; the action only mirrors it.
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "gui/observations.h"
 
 #include <map>

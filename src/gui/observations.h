@@ -2,7 +2,7 @@
 // Observers registered on core controls, removed together. A view that
 // captures widget pointers in its observers must drop them before the
 // widgets go away.
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <utility>
 #include <vector>

@@ -2,7 +2,7 @@
 // Drives the core's timers with QTimers. A QTimer runs exactly while its
 // core timer is enabled with an interval above 0: Qt would fire an interval
 // of 0 continuously, the core never does.
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "gui/observations.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
 // The legacy square-field generators of the 'Initial' menu.
-#include "app/wiring.h"
-#include "app/workbench.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 #include "setup/setup_registration.h"
 #include "setup/square_generators.h"
 #include "setup/trial_setup.h"
@@ -18,7 +18,7 @@ Extents extents(const Model& m) {
 }
 
 // Redraw the unchanged lines, frame the field, restart the time.
-void finishGenerator(Workbench& wb) {
+void finishGenerator(Bench& wb) {
     wb.run("Button3Click");
     drawFieldFrame(wb);
     wb.model().stepTime = 0;
@@ -26,7 +26,7 @@ void finishGenerator(Workbench& wb) {
 
 // 'Center' and 'RANDOM' then run the automaton: seven backward batches and
 // ten single steps, and end with only the time reset.
-void runBackAndForth(Workbench& wb) {
+void runBackAndForth(Bench& wb) {
     for (int k = 0; k < 7; ++k)
         wb.run("Button50Click");
     for (int k = 0; k < 10; ++k)
@@ -35,14 +35,14 @@ void runBackAndForth(Workbench& wb) {
 }
 
 // Clear the picture, then fill the field with A.
-Extents clearAndFill(Workbench& wb) {
+Extents clearAndFill(Bench& wb) {
     wb.run("Button8Click");
     const Extents e = extents(wb.model());
     fillSquareWithA(wb.model(), e.rows, e.cols);
     return e;
 }
 
-Extents fill(Workbench& wb) {
+Extents fill(Bench& wb) {
     const Extents e = extents(wb.model());
     fillSquareWithA(wb.model(), e.rows, e.cols);
     return e;
@@ -50,41 +50,41 @@ Extents fill(Workbench& wb) {
 
 } // namespace
 
-void registerSquareGenerators(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
+void registerSquareGenerators(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
     Model& m = wb.model();
 
-    define(wb, f.Center1, "Center1Click", [w, &m] {
+    define(wb, f.Center1, "Click", [w, &m] {
         const Extents e = clearAndFill(*w);
         placeCenterPoint(m, m, e.rows, e.cols);
         runBackAndForth(*w);
     });
-    define(wb, f.LineCenter1, "LineCenter1Click", [w, &m] {
+    define(wb, f.LineCenter1, "Click", [w, &m] {
         const Extents e = fill(*w);
         placeLineCenter(m, e.rows, e.cols);
         finishGenerator(*w);
     });
-    define(wb, f.Line1, "Line1Click", [w, &m] {
+    define(wb, f.Line1, "Click", [w, &m] {
         placeLine(m, fill(*w).rows);
         finishGenerator(*w);
     });
-    define(wb, f.CBCnBtimes1, "CBCnBtimes1Click", [w, &m] {
+    define(wb, f.CBCnBtimes1, "Click", [w, &m] {
         w->run("Button6Click");
         placeAlternatingCB(m, extents(m).rows, m.bPointCount);
         finishGenerator(*w);
     });
-    define(wb, f.NtimesCB1, "NtimesCB1Click", [w, &m] {
+    define(wb, f.NtimesCB1, "Click", [w, &m] {
         fill(*w);
         placeRandomCBPairs(m, m.randomState, m.cPointCount);
         finishGenerator(*w);
     });
-    define(wb, f.RANDOM1, "RANDOM1Click", [w, &m] {
+    define(wb, f.RANDOM1, "Click", [w, &m] {
         const Extents e = clearAndFill(*w);
         randomiseSquareABC(m, m.randomState, e.rows, e.cols);
         runBackAndForth(*w);
     });
-    define(wb, f.Nrandpoint1, "Nrandpoint1Click", [w, &m] {
+    define(wb, f.Nrandpoint1, "Click", [w, &m] {
         const Extents e = clearAndFill(*w);
         drawSquareCPoints(m, m.randomState, e.rows, e.cols, m.cPointCount);
         placeSquarePoints(m, m.cPositions, m.cPositionsY, m.cPositionCount, C);
@@ -92,14 +92,14 @@ void registerSquareGenerators(Workbench& wb) {
     });
     // Only the start of '6*N points' is known: the randomised field, redrawn,
     // then cleared and filled. Its groups of points are left out.
-    define(wb, f.N6Npoints1, "N6Npoints1Click", [w, &m] {
+    define(wb, f.N6Npoints1, "Click", [w, &m] {
         const Extents e = extents(m);
         randomiseSquareCells(m, m.randomState, e.rows, e.cols);
         w->run("Button3Click");
         clearAndFill(*w);
         finishGenerator(*w);
     });
-    define(wb, f.DO1, "DO1Click", [w, &m] {
+    define(wb, f.DO2, "Click", [w, &m] {
         clearAndFill(*w);
         placeSquarePoints(m, m.cPositions, m.cPositionsY, m.cPositionCount, C);
         placeSquarePoints(m, m.bPositions, m.bPositionsY, m.bPositionCount, B);

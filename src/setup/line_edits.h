@@ -1,6 +1,6 @@
 #pragma once
 // Cell edits of 'D', 'Make ' and the mouse, and the mouse geometry.
-#include "engine/cell.h"
+#include "state/cell.h"
 
 #include <optional>
 

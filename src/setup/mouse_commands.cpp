@@ -1,8 +1,7 @@
 // Mouse editing of the main window: presses in the top band toggle a cell of
 // both lines; moves show the position and, with 'randomize', reseed.
-#include "app/subsystems.h"
-#include "app/workbench.h"
 #include "engine/random.h"
+#include "forms/bench.h"
 #include "setup/line_edits.h"
 
 #include <string>
@@ -11,7 +10,7 @@ namespace rca {
 
 namespace {
 
-void press(Workbench& wb, const MouseEvent& e) {
+void press(Bench& wb, const MouseEvent& e) {
     Model& m = wb.model();
     // Any button: left, right and middle presses act alike.
     auto cell = pressedCell(e.x, e.y, m.cellWidth, m.cellHeight);
@@ -21,7 +20,7 @@ void press(Workbench& wb, const MouseEvent& e) {
     wb.run("Button3Click");
 }
 
-void move(Workbench& wb, const MouseEvent& e) {
+void move(Bench& wb, const MouseEvent& e) {
     Model& m = wb.model();
     if (wb.form1().randomize2.checked()) {
         drawRandom(m.randomState);
@@ -33,9 +32,9 @@ void move(Workbench& wb, const MouseEvent& e) {
 
 } // namespace
 
-void registerMouse(Workbench& wb) {
-    Workbench* w = &wb;
-    wb.mouseHandlers["TForm1"] = [w](const MouseEvent& e) {
+void registerMouse(Bench& wb) {
+    Bench* w = &wb;
+    wb.form1().onMouse = [w](const MouseEvent& e) {
         if (e.kind == MouseEvent::Kind::Down)
             press(*w, e);
         else if (e.kind == MouseEvent::Kind::Move)

@@ -1,9 +1,9 @@
 #pragma once
 // The pure part of the trial set-up 'Random': run-state reset and the random
 // line, over the model alone (no controls, no canvas, no files).
-#include "engine/engine_state.h"
-#include "setup/setup_state.h"
-#include "view/picture_state.h"
+#include "state/engine_state.h"
+#include "state/picture_state.h"
+#include "state/setup_state.h"
 
 namespace rca {
 

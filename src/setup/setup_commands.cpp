@@ -1,8 +1,7 @@
 // Trial set-ups of the 'Initial' group and menu: Random, R, Wr, D, Clear,
 // XXX, Make, randomize.
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 #include "setup/line_edits.h"
 #include "setup/random_line.h"
 #include "setup/setup_drawing.h"
@@ -15,7 +14,7 @@ namespace rca {
 
 namespace {
 
-void setUpRandom(Workbench& wb) {
+void setUpRandom(Bench& wb) {
     Model& m = wb.model();
     wb.run("resetResults");
     trialResetSteps2to8(wb, 0);
@@ -35,7 +34,7 @@ void collectBPositions(Model& m) {
     m.bPointCount = count;
 }
 
-void setUpFromSquare2(Workbench& wb) {
+void setUpFromSquare2(Bench& wb) {
     Model& m = wb.model();
     trialResetSteps2to8(wb, 350);
     wb.run("resetResults");
@@ -51,7 +50,7 @@ void setUpFromSquare2(Workbench& wb) {
     finishTrialSetup(wb);
 }
 
-void setUpBlock(Workbench& wb) {
+void setUpBlock(Bench& wb) {
     Model& m = wb.model();
     const int n = boundedLength(m.lineLength);
     std::fill_n(m.cellDriftI.begin(), n, 0);
@@ -66,8 +65,8 @@ void setUpBlock(Workbench& wb) {
     showAndSaveSetUp(wb);
 }
 
-void clearPicture(Workbench& wb) {
-    TForm1& f = wb.form1();
+void clearPicture(Bench& wb) {
+    MainControls& f = wb.form1();
     wb.canvas().fillRect(0, 0, 800, 800, clBtnFace);
     f.Dontshow1.setChecked(false);
     f.Timer1.setEnabled(false);
@@ -76,35 +75,34 @@ void clearPicture(Workbench& wb) {
 
 } // namespace
 
-void registerSetup(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
+void registerSetup(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
     Model& m = wb.model();
 
-    define(wb, f.Button58, "Button58Click", [w] { setUpRandom(*w); });
-    define(wb, f.Button106, "Button106Click", [w] { setUpFromSquare2(*w); });
-    define(wb, f.Button28, "Button28Click", [w] { w->run("Wsq21Click"); });
-    define(wb, f.Button42, "Button42Click", [w, &m] {
+    define(wb, f.Button58, "Click", [w] { setUpRandom(*w); });
+    define(wb, f.Button106, "Click", [w] { setUpFromSquare2(*w); });
+    define(wb, f.Button28, "Click", [w] { w->run("Wsq21Click"); });
+    define(wb, f.Button42, "Click", [w, &m] {
         editCells(m.lineI, m.lineLength, toggleAB);
         editCells(m.lineII, m.lineLength, toggleAB);
         w->run("Button3Click");
     });
     // 'Make ' runs over squareCols, which can differ from lineLength.
-    define(wb, f.Make1, "Make1Click", [w, &m] {
+    define(wb, f.Make1, "Click", [w, &m] {
         editCells(m.lineI, m.squareCols, invertToB);
         w->run("Button3Click");
     });
-    define(wb, f.XXX1, "XXX1Click", [w] { setUpBlock(*w); });
-    define(wb, f.Button8, "Button8Click", [w] { clearPicture(*w); });
-    define(wb, f.Clear1, "Clear1Click", [w] {
+    define(wb, f.XXX1, "Click", [w] { setUpBlock(*w); });
+    define(wb, f.Button8, "Click", [w] { clearPicture(*w); });
+    define(wb, f.Clear1, "Click", [w] {
         w->run("Button8Click");
         drawFieldFrame(*w);
     });
-    define(wb, f.Clearall1, "Clearall1Click",
-           [w] { w->canvas().fillRect(0, 0, 704, 704, clBtnFace); });
+    define(wb, f.Clearall1, "Click", [w] { w->canvas().fillRect(0, 0, 704, 704, clBtnFace); });
     defineToggle(wb, f.randomize2);
     // 'MAIN' selector: the picture starts afresh from the current row.
-    define(wb, f.RadioGroup7, "RadioGroup7Click", [w] {
+    define(wb, f.RadioGroup7, "Click", [w] {
         w->run("Button8Click");
         w->run("Button3Click");
     });

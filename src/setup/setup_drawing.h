@@ -1,6 +1,6 @@
 #pragma once
 // Canvas pieces shared by the set-ups and the square-field generators.
-#include "view/canvas.h"
+#include "forms/canvas.h"
 
 namespace rca {
 

@@ -2,9 +2,9 @@
 // Parts of the set-up subsystem that registerSetup wires in.
 namespace rca {
 
-class Workbench;
+class Bench;
 
-void registerSquareGenerators(Workbench& wb); // legacy square-field generators
-void registerSetupFields(Workbench& wb);      // NB=, hidden counts, pens, Edit5
+void registerSquareGenerators(Bench& wb); // legacy square-field generators
+void registerSetupFields(Bench& wb);      // NB=, hidden counts, pens, Edit5
 
 } // namespace rca

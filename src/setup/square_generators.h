@@ -3,9 +3,9 @@
 // addressed at x + y; every write goes through setSquareCell, which skips an
 // index outside the 131 x 131 bytes (the only one the generators produce is
 // -1, from 'N times CB' at x = y = 0; index 261 lies inside).
-#include "engine/cell.h"
-#include "files/square_state.h"
-#include "setup/setup_state.h"
+#include "state/cell.h"
+#include "state/setup_state.h"
+#include "state/square_state.h"
 
 namespace rca {
 

@@ -1,6 +1,7 @@
 #include "setup/trial_setup.h"
 
-#include "app/workbench.h"
+#include "engine/trial_check.h"
+#include "forms/bench.h"
 #include "setup/random_line.h"
 #include "setup/setup_drawing.h"
 #include "setup/square_generators.h"
@@ -9,8 +10,8 @@
 
 namespace rca {
 
-void applyThreeXMode(Workbench& wb) {
-    TForm1& f = wb.form1();
+void applyThreeXMode(Bench& wb) {
+    MainControls& f = wb.form1();
     if (f.RadioGroup7.itemIndex() != 0) return;
     wb.model().stepsPerPress = 1;
     wb.model().singleStepMode = true;
@@ -20,7 +21,7 @@ void applyThreeXMode(Workbench& wb) {
 
 // The experimental working tables, the ZAD values and the 'Est obr' counter
 // of the original are not part of this program; their steps are left out.
-void trialResetSteps2to8(Workbench& wb, int eraseLeft) {
+void trialResetSteps2to8(Bench& wb, int eraseLeft) {
     Model& m = wb.model();
     clearMarkGrids(m, m.lineLength);
     resetTrialRunState(m);
@@ -28,8 +29,8 @@ void trialResetSteps2to8(Workbench& wb, int eraseLeft) {
     fillLineIWithA(m);
 }
 
-void resetSetUpControls(Workbench& wb, int left, int right) {
-    TForm1& f = wb.form1();
+void resetSetUpControls(Bench& wb, int left, int right) {
+    MainControls& f = wb.form1();
     f.Vnacalo1.setChecked(false);
     wb.model().pictureLeft = 0;
     f.Estobr1.setChecked(false);
@@ -38,25 +39,25 @@ void resetSetUpControls(Workbench& wb, int left, int right) {
     eraseSetUpArea(wb.canvas(), left, right);
 }
 
-void showAndSaveSetUp(Workbench& wb) {
+void showAndSaveSetUp(Bench& wb) {
     wb.run("Button3Click");
-    wb.showStepTime();
+    showStepTime(wb);
     wb.run("Wsq51Click");
 }
 
-void finishTrialLines(Workbench& wb) {
+void finishTrialLines(Bench& wb) {
     Model& m = wb.model();
     placePointLists(m, m);
     deriveTrialLines(m);
     showAndSaveSetUp(wb);
 }
 
-void finishTrialSetup(Workbench& wb) {
+void finishTrialSetup(Bench& wb) {
     finishTrialLines(wb);
     wb.run("Button5Click");
 }
 
-void drawFieldFrame(Workbench& wb) {
+void drawFieldFrame(Bench& wb) {
     drawSquareFrame(wb.canvas(), boundedSquareExtent(wb.model().squareRows),
                     boundedSquareExtent(wb.model().squareCols));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Colour and plot helpers shared by the picture, the experimental drawings
 // and the auxiliary windows. Colours are packed as r + g * 256 + b * 65536.
-#include "view/picture_state.h"
+#include "state/picture_state.h"
 
 #include <cstdint>
 

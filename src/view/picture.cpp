@@ -1,6 +1,6 @@
 #include "view/picture.h"
 
-#include "view/canvas.h"
+#include "forms/canvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The space-time picture as pure functions over the model: where each cell
 // of a row goes, which mark it leaves, and the shapes to draw. The command
 // in picture_commands.cpp reads the VIEW boxes and paints the shapes.
-#include "engine/model.h"
+#include "model/model.h"
 
 #include <cstdint>
 #include <vector>

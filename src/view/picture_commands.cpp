@@ -1,8 +1,7 @@
 // The space-time picture command, the VIEW boxes and the picture's number fields.
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
 #include "engine/number_parse.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 #include "view/picture.h"
 
 #include <algorithm>
@@ -12,7 +11,7 @@ namespace rca {
 
 namespace {
 
-ViewBoxes readView(const TForm1& f) {
+ViewBoxes readView(const MainControls& f) {
     ViewBoxes v;
     v.ordinary = f.CheckBox33.checked();
     v.showLineI = f.CheckBox34.checked();
@@ -66,8 +65,8 @@ void paint(Canvas& c, const Shape& s) {
 }
 
 // Button3Click: one row of the picture for the current stepTime.
-void drawRow(Workbench& wb) {
-    TForm1& f = wb.form1();
+void drawRow(Bench& wb) {
+    MainControls& f = wb.form1();
     if (f.notpaint1.checked()) return;
     Canvas& c = wb.canvas();
     c.pen.style = PenStyle::Solid;
@@ -79,13 +78,13 @@ void drawRow(Workbench& wb) {
 }
 
 // A view change erases the picture (and stops a run) and redraws the row.
-void redraw(Workbench& wb) {
+void redraw(Bench& wb) {
     wb.run("Button8Click");
     wb.run("Button3Click");
 }
 
 // 'Ordinary' enables the boxes of its own view and disables the others.
-void applyOrdinary(TForm1& f) {
+void applyOrdinary(MainControls& f) {
     const bool ordinary = f.CheckBox33.checked();
     for (CheckBox* box :
          {&f.CheckBox1, &f.CheckBox2, &f.CheckBox29, &f.CheckBox30, &f.CheckBox31, &f.CheckBox32})
@@ -94,7 +93,7 @@ void applyOrdinary(TForm1& f) {
     f.CheckBox35.setEnabled(ordinary);
 }
 
-void registerFields(Workbench& wb) {
+void registerFields(Bench& wb) {
     Model& m = wb.model();
     Fields& fl = wb.fields();
     for (auto [name, v] : {std::pair{"cellWidth", &m.cellWidth},
@@ -123,16 +122,16 @@ void registerFields(Workbench& wb) {
 }
 
 // A hidden number field that stores its parsed text into model values.
-void numberField(Workbench& wb, Edit& e, std::vector<int32_t*> targets) {
-    define(wb, e, e.name() + "Change", [&e, targets] {
+void numberField(Bench& wb, Edit& e, std::vector<int32_t*> targets) {
+    define(wb, e, "Change", [&e, targets] {
         const int32_t v = parseNumber(e.text());
         for (int32_t* t : targets)
             *t = v;
     });
 }
 
-void registerNumberFields(Workbench& wb) {
-    TForm1& f = wb.form1();
+void registerNumberFields(Bench& wb) {
+    MainControls& f = wb.form1();
     Model& m = wb.model();
     numberField(wb, f.Edit20, {&m.pictureTop});
     numberField(wb, f.Edit21, {&m.pictureLeft});
@@ -144,14 +143,14 @@ void registerNumberFields(Workbench& wb) {
 
 } // namespace
 
-void registerPicture(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
-    define(wb, f.Button3, "Button3Click", [w] { drawRow(*w); });
+void registerPicture(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
+    define(wb, f.Button3, "Click", [w] { drawRow(*w); });
     for (CheckBox* box : {&f.CheckBox1, &f.CheckBox2, &f.CheckBox29, &f.CheckBox30, &f.CheckBox31,
                           &f.CheckBox32, &f.CheckBox34, &f.CheckBox35})
-        define(wb, *box, box->name() + "Click", [w] { redraw(*w); });
-    define(wb, f.CheckBox33, "CheckBox33Click", [w] {
+        define(wb, *box, "Click", [w] { redraw(*w); });
+    define(wb, f.CheckBox33, "Click", [w] {
         applyOrdinary(w->form1());
         redraw(*w);
     });

@@ -1,10 +1,9 @@
 // The results panel, the trial check, the batch statistics and the
 // 'Test (1,1)' trials 'G' and 'Gd'.
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
 #include "engine/batch_stats_commands.h"
 #include "engine/trial_check.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 #include "setup/trial_setup.h"
 #include "view/results_panel.h"
 
@@ -15,15 +14,15 @@ namespace rca {
 namespace {
 
 // The fixed test trials run on a mask of left 1 and right 1 only.
-void useNearestMask(TForm1& f) {
+void useNearestMask(MainControls& f) {
     for (int d = 1; d <= maxDistance; ++d) {
         f.maskLeft[d]->setChecked(d == 1);
         f.maskRight[d]->setChecked(d == 1);
     }
 }
 
-void testTrial(Workbench& wb, std::initializer_list<int> bCells) {
-    TForm1& f = wb.form1();
+void testTrial(Bench& wb, std::initializer_list<int> bCells) {
+    MainControls& f = wb.form1();
     Model& m = wb.model();
     useNearestMask(f);
     f.RadioGroup12.setItemIndex(0); // 'Prediction' "Yes"
@@ -39,7 +38,7 @@ void testTrial(Workbench& wb, std::initializer_list<int> bCells) {
     finishTrialSetup(wb);
 }
 
-void registerResultFields(Workbench& wb) {
+void registerResultFields(Bench& wb) {
     Model& m = wb.model();
     Fields& f = wb.fields();
     for (auto [name, v] : {std::pair{"endsDisjoint", &m.endsDisjoint},
@@ -58,14 +57,13 @@ void registerResultFields(Workbench& wb) {
 
 } // namespace
 
-void registerResults(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
+void registerResults(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
     wb.commands().add("resetResults", [w] { resetResults(*w); });
     wb.commands().add("evaluateTrial", [w] { evaluateTrial(*w); });
-    define(wb, f.Button93, "Button93Click", [w] { testTrial(*w, {0, 1, 2, 7}); });
-    define(wb, f.Button101, "Button101Click", [w] { testTrial(*w, {3, 4, 5, 6, 8, 9, 10}); });
-    installTrialCheck(wb);
+    define(wb, f.Button93, "Click", [w] { testTrial(*w, {0, 1, 2, 7}); });
+    define(wb, f.Button101, "Click", [w] { testTrial(*w, {3, 4, 5, 6, 8, 9, 10}); });
     registerBatchStats(wb);
     registerResultFields(wb);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The 'Results' panel's values, as pure functions over the model.
 #include "engine/batch_stats_display.h"
-#include "engine/model.h"
+#include "model/model.h"
 
 namespace rca {
 

@@ -4,16 +4,16 @@
 
 namespace rca {
 
-class TForm1;
-class Workbench;
+class MainControls;
+class Bench;
 
-void showLabels(TForm1& form, const LabelTexts& texts);
+void showLabels(MainControls& form, const LabelTexts& texts);
 
 // Sets the result labels to "X"; the theory verdict Label57 is left alone.
-void resetResults(Workbench& wb);
+void resetResults(Bench& wb);
 
 // Stops the run, runs the theory check or its stand-in, computes the outcome
 // flags and tallies, and fills the panel.
-void evaluateTrial(Workbench& wb);
+void evaluateTrial(Bench& wb);
 
 } // namespace rca

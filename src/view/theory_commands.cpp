@@ -1,8 +1,7 @@
 // The theory check's buttons: reset, the six row operations, the overlay
 // row, the check itself and its stand-in when 'Prediction' is "No".
-#include "app/subsystems.h"
-#include "app/wiring.h"
-#include "app/workbench.h"
+#include "forms/bench.h"
+#include "forms/wiring.h"
 #include "view/theory_drawing.h"
 #include "view/theory_model.h"
 
@@ -12,17 +11,17 @@ namespace {
 
 using RowOp = void (*)(TheoryState&, int, int, int);
 
-void runRowOp(Workbench& wb, RowOp op) {
+void runRowOp(Bench& wb, RowOp op) {
     Model& m = wb.model();
     op(m, m.theoryRow, m.lineLength, theoryRingSize(m.squareCols, m.lineLength));
 }
 
-void drawOverlayRow(Workbench& wb) {
+void drawOverlayRow(Bench& wb) {
     Model& m = wb.model();
     drawTheoryRow(wb.canvas(), m, m.stepTime, m.cellWidth, m.cellHeight, m.lineLength);
 }
 
-void theoryCheck(Workbench& wb) {
+void theoryCheck(Bench& wb) {
     Model& m = wb.model();
     ++m.pressCount;
     theoryRunCheck(m, m.lineLength, theoryRingSize(m.squareCols, m.lineLength));
@@ -33,7 +32,7 @@ void theoryCheck(Workbench& wb) {
     wb.form1().Label57.setCaption(ok ? "OK!!" : "NOT");
 }
 
-void registerTheoryFields(Workbench& wb) {
+void registerTheoryFields(Bench& wb) {
     Model& m = wb.model();
     Fields& f = wb.fields();
     f.add("theoryRow", &m.theoryRow);
@@ -44,22 +43,22 @@ void registerTheoryFields(Workbench& wb) {
 
 } // namespace
 
-void registerTheory(Workbench& wb) {
-    TForm1& f = wb.form1();
-    Workbench* w = &wb;
-    define(wb, f.Button5, "Button5Click", [w] {
+void registerTheory(Bench& wb) {
+    MainControls& f = wb.form1();
+    Bench* w = &wb;
+    define(wb, f.Button5, "Click", [w] {
         Model& m = w->model();
         theoryReset(m, m.lineI, m.lineLength);
     });
-    define(wb, f.Button96, "Button96Click", [w] { runRowOp(*w, theoryMarkers); });
-    define(wb, f.Button97, "Button97Click", [w] { runRowOp(*w, theoryAnnihilate); });
-    define(wb, f.Button99, "Button99Click", [w] { runRowOp(*w, theoryFillGaps); });
-    define(wb, f.Button95, "Button95Click", [w] { runRowOp(*w, theoryCollide); });
-    define(wb, f.Button94, "Button94Click", [w] { runRowOp(*w, theoryMove); });
-    define(wb, f.Button100, "Button100Click", [w] { runRowOp(*w, theoryRings); });
-    define(wb, f.Button92, "Button92Click", [w] { drawOverlayRow(*w); });
-    define(wb, f.Button98, "Button98Click", [w] { theoryCheck(*w); });
-    define(wb, f.Button105, "Button105Click", [w] { ++w->model().pressCount; });
+    define(wb, f.Button96, "Click", [w] { runRowOp(*w, theoryMarkers); });
+    define(wb, f.Button97, "Click", [w] { runRowOp(*w, theoryAnnihilate); });
+    define(wb, f.Button99, "Click", [w] { runRowOp(*w, theoryFillGaps); });
+    define(wb, f.Button95, "Click", [w] { runRowOp(*w, theoryCollide); });
+    define(wb, f.Button94, "Click", [w] { runRowOp(*w, theoryMove); });
+    define(wb, f.Button100, "Click", [w] { runRowOp(*w, theoryRings); });
+    define(wb, f.Button92, "Click", [w] { drawOverlayRow(*w); });
+    define(wb, f.Button98, "Click", [w] { theoryCheck(*w); });
+    define(wb, f.Button105, "Click", [w] { ++w->model().pressCount; });
     registerTheoryFields(wb);
 }
 

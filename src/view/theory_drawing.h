@@ -1,7 +1,7 @@
 #pragma once
 // The theory overlay: one model row drawn over the picture.
-#include "view/canvas.h"
-#include "view/theory_state.h"
+#include "forms/canvas.h"
+#include "state/theory_state.h"
 
 namespace rca {
 

@@ -2,9 +2,9 @@
 // The particle model of the theory check, as pure functions over TheoryState.
 // Rows are processed one at a time; each row operation reads row r and may
 // write rows r and r + 1. Columns wrap on a ring of `ring` cells.
-#include "engine/cell.h"
-#include "view/picture_state.h"
-#include "view/theory_state.h"
+#include "state/cell.h"
+#include "state/picture_state.h"
+#include "state/theory_state.h"
 
 namespace rca {
 

@@ -1,4 +1,4 @@
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <gtest/gtest.h>
 

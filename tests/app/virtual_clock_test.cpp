@@ -1,4 +1,4 @@
-#include "app/virtual_clock.h"
+#include "forms/virtual_clock.h"
 
 #include <gtest/gtest.h>
 

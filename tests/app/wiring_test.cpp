@@ -1,32 +1,53 @@
 // Every control the user can reach in the main window runs a command.
 #include "app/workbench.h"
+#include "forms/wiring.h"
 
 #include <gtest/gtest.h>
 
 namespace rca {
 namespace {
 
-bool wired(const Control& c) {
-    if (auto* b = dynamic_cast<const Button*>(&c)) return static_cast<bool>(b->onClick);
-    if (auto* b = dynamic_cast<const CheckBox*>(&c)) return static_cast<bool>(b->onClick);
-    if (auto* g = dynamic_cast<const RadioGroup*>(&c)) return static_cast<bool>(g->onClick);
-    if (auto* m = dynamic_cast<const MenuItem*>(&c)) return static_cast<bool>(m->onClick);
-    if (auto* e = dynamic_cast<const Edit*>(&c)) return static_cast<bool>(e->onChange);
-    if (auto* u = dynamic_cast<const UpDown*>(&c)) return static_cast<bool>(u->onClick);
-    return true;
+// The event whose handler a user action on the control runs.
+std::string eventOf(const Control& c) {
+    if (c.kind() == Control::Kind::Edit) return "Change";
+    if (c.kind() == Control::Kind::Timer) return "Timer";
+    return "Click";
 }
 
-TEST(Wiring, EveryVisibleControlOfTheMainWindowRunsACommand) {
+bool actsOnUser(const Control& c) {
+    switch (c.kind()) {
+    case Control::Kind::Button:
+    case Control::Kind::CheckBox:
+    case Control::Kind::RadioGroup:
+    case Control::Kind::MenuItem:
+    case Control::Kind::Edit:
+    case Control::Kind::UpDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TEST(Wiring, EveryVisibleControlOfEveryFormRunsItsOwnCommand) {
     Workbench wb;
-    std::vector<std::string> unwired;
-    for (Control* c : wb.form1().controls())
-        if (c->visible() && !wired(*c)) unwired.push_back(c->name());
-    EXPECT_TRUE(unwired.empty()) << [&] {
-        std::string s;
-        for (auto& n : unwired)
-            s += n + " ";
-        return s;
-    }();
+    std::string unwired;
+    for (Form* form : wb.forms())
+        for (Control* c : form->controls())
+            if (c->visible() && actsOnUser(*c) && !wb.commands().has(commandName(*c, eventOf(*c))))
+                unwired += form->name() + "." + c->name() + " ";
+    EXPECT_EQ(unwired, "");
+}
+
+TEST(Wiring, NamesAreDerivedAndTakenOnce) {
+    Workbench wb;
+    EXPECT_EQ(commandName(wb.form1().Button2, "Click"), "TForm1.Button2Click");
+    EXPECT_TRUE(wb.commands().has("Button2Click"));
+    EXPECT_TRUE(wb.commands().has("TForm1.Button2Click"));
+    // A second handler under a taken name, or a second control of a taken
+    // name, is refused at start-up rather than shadowing the first.
+    EXPECT_THROW(define(wb, wb.form1().Button2, "Click", [] {}), std::logic_error);
+    EXPECT_THROW(wb.form1().add<Button>("Button2", "again"), std::logic_error);
+    EXPECT_THROW(wb.run("NoSuchButtonClick"), UnknownCommand);
 }
 
 TEST(Wiring, TimersOfTheEngineHaveTickHandlers) {

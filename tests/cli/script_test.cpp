@@ -52,7 +52,7 @@ TEST(Script, MouseEventsReachTheFormHandler) {
     Session r;
     std::vector<std::pair<int, int>> seen;
     MouseButton button = MouseButton::Left;
-    r.script.workbench().mouseHandlers["TForm1"] = [&](const MouseEvent& e) {
+    r.script.workbench().form1().onMouse = [&](const MouseEvent& e) {
         seen.emplace_back(e.x, e.y);
         button = e.button;
     };

@@ -1,5 +1,6 @@
 // Length, steps-per-press and mask handlers, and the batch of steps.
 #include "app/workbench.h"
+#include "engine/trial_check.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST(EngineCommands, BorderFollowsKindAndBorderGroups) {
 TEST(EngineCommands, BatchStepsAndShowsTime) {
     Workbench wb;
     Model& m = wb.model();
-    wb.trialCheck = nullptr;
+    wb.state<TrialCheck>().ended = nullptr;
     m.lineLength = 5;
     m.borderMode = 1;
     m.stepsPerPress = 3;
@@ -88,7 +89,7 @@ TEST(EngineCommands, BatchStepsAndShowsTime) {
 TEST(EngineCommands, BatchModeShowsTimeOnlyAtMultiplesOf32) {
     Workbench wb;
     Model& m = wb.model();
-    wb.trialCheck = nullptr;
+    wb.state<TrialCheck>().ended = nullptr;
     wb.form1().Timer101.setChecked(true);
     wb.form1().StatusBar1.setText("");
     m.stepsPerPress = 1;
@@ -104,7 +105,7 @@ TEST(EngineCommands, BatchEndsWhenTheTrialCheckSaysSo) {
     Model& m = wb.model();
     m.stepsPerPress = 50;
     int checks = 0;
-    wb.trialCheck = [&] { return ++checks == 4; };
+    wb.state<TrialCheck>().ended = [&](Bench&) { return ++checks == 4; };
     wb.form1().StatusBar1.setText("");
     wb.run("Button2Click");
     EXPECT_EQ(m.stepTime, 4);
@@ -114,7 +115,7 @@ TEST(EngineCommands, BatchEndsWhenTheTrialCheckSaysSo) {
 TEST(EngineCommands, HugeStepsPerPressIsBoundedTo16Bits) {
     Workbench wb;
     Model& m = wb.model();
-    wb.trialCheck = nullptr;
+    wb.state<TrialCheck>().ended = nullptr;
     m.lineLength = 1;
     m.stepsPerPress = 100000;
     wb.run("Button2Click");

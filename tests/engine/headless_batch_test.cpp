@@ -1,7 +1,7 @@
 #include "engine/headless_batch.h"
 
-#include "app/virtual_clock.h"
 #include "app/workbench.h"
+#include "forms/virtual_clock.h"
 
 #include <gtest/gtest.h>
 #include <string>

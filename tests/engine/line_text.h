@@ -1,6 +1,6 @@
 #pragma once
 // Lines and masks written as text in tests.
-#include "engine/engine_state.h"
+#include "state/engine_state.h"
 
 #include <initializer_list>
 #include <string>

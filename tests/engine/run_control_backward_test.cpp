@@ -3,7 +3,7 @@
 
 #include "engine/run_control.h"
 #include "engine/step.h"
-#include "view/canvas.h"
+#include "forms/canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 // Workbench set-up for the run-control tests: the line written directly,
 // no trial check, one step per batch.
 #include "app/workbench.h"
+#include "engine/trial_check.h"
 
 #include <string>
 
@@ -9,7 +10,7 @@ namespace runtest {
 
 // Circle, mask right 1 only, the given line I; line II as given.
 inline void setUp(rca::Workbench& wb, const std::string& one, const std::string& two) {
-    wb.trialCheck = nullptr;
+    wb.state<rca::TrialCheck>().ended = nullptr;
     rca::Model& m = wb.model();
     m.lineLength = static_cast<int32_t>(one.size());
     m.borderMode = 1;

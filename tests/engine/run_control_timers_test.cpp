@@ -1,8 +1,8 @@
 // GO and Stop, the timer speed items, the clock origin and the batch runner's tick.
 #include "run_control_fixture.h"
 
-#include "app/virtual_clock.h"
-#include "view/canvas.h"
+#include "forms/canvas.h"
+#include "forms/virtual_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ TEST(RunControlTimers, ClockOriginRestartsTheStoredTrialAndRuns) {
     rca::Workbench wb;
     setUp(wb, "AAAAC", "BBBBA");
     std::vector<std::string> ran;
-    wb.commands().add("Button106Click", [&ran] { ran.push_back("R"); });
+    wb.commands().replace("Button106Click", [&ran] { ran.push_back("R"); });
     rca::TForm1& f = wb.form1();
     f.UpDown5.userClick(true);
     f.UpDown5.userClick(true);
@@ -126,7 +126,7 @@ TEST(RunControlTimers, BatchRunnerTickSetsUpTheNextTrial) {
     rca::TForm1& f = wb.form1();
     rca::Model& m = wb.model();
     std::vector<std::string> ran;
-    wb.commands().add("Button58Click", [&ran] { ran.push_back("Random"); });
+    wb.commands().replace("Button58Click", [&ran] { ran.push_back("Random"); });
     m.randomState = 1;
     f.Timer10.setEnabled(true);
     f.Timer10.fire();

@@ -1,6 +1,6 @@
 #pragma once
 // A finished trial written by hand, shared by the outcome and batch tests.
-#include "engine/model.h"
+#include "model/model.h"
 
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 // A fresh working directory per test, entered for the test's duration, and a
 // host that records the notices the workbench reports.
-#include "app/host.h"
 #include "app/workbench.h"
 #include "files/workdir.h"
+#include "forms/host.h"
 
 #include <gtest/gtest.h>
 

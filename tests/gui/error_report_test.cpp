@@ -1,5 +1,5 @@
 // An exception out of a command is shown and the session goes on.
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "gui/error_report.h"
 #include "gui/form_view.h"
 

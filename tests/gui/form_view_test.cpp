@@ -1,8 +1,8 @@
 // The generic binding of a form's controls to widgets, on a small form.
+#include "forms/canvas.h"
 #include "gui/form_view.h"
 #include "gui/menu_binding.h"
 #include "gui/timer_driver.h"
-#include "view/canvas.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 // What the desktop does for the core: modal forms, notices, dialog filters.
-#include "app/form.h"
+#include "forms/form.h"
 #include "gui/file_filter.h"
 #include "gui/gui_host.h"
 

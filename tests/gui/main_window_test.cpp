@@ -204,7 +204,7 @@ void MainWindowTest::canvasShowsWhatTheCoreDrew() {
 
 void MainWindowTest::mouseOverTheFreeAreaReachesTheCore() {
     std::vector<rca::MouseEvent> seen;
-    w_->workbench().mouseHandlers["TForm1"] = [&](const rca::MouseEvent& e) { seen.push_back(e); };
+    w_->workbench().form1().onMouse = [&](const rca::MouseEvent& e) { seen.push_back(e); };
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     rcagui::CanvasView* view = w_->canvasView();

@@ -63,7 +63,7 @@ TEST_F(GeneratorCommands, HugeCountsStayBounded) {
     EXPECT_EQ(m.cPositionCount, maxPoints);
     // The field's strip 0..261 is all the extents can reach; the sanitizers
     // watch every write.
-    wb.run("DO1Click");
+    wb.run("DO2Click");
     wb.run("N6Npoints1Click");
     EXPECT_EQ(m.squareField[260], A);
     // 261 = 130 + 131: written B by the alternation, beyond every fill.
@@ -83,7 +83,7 @@ TEST_F(GeneratorCommands, NRandPointThenDO) {
     m.bPositions[0] = 1;
     m.bPositionsY[0] = 3;
     m.bPositionCount = 1;
-    wb.run("DO1Click");
+    wb.run("DO2Click");
     EXPECT_EQ(m.squareField[6], C);
     EXPECT_EQ(m.squareField[4], B);
     EXPECT_EQ(m.squareField[5], A);

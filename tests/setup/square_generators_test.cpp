@@ -1,5 +1,5 @@
 // Square-field generators: placements at x + y, bounded writes.
-#include "engine/model.h"
+#include "model/model.h"
 #include "setup/square_generators.h"
 
 #include <gtest/gtest.h>

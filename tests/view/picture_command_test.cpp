@@ -3,7 +3,8 @@
 #include "picture_fixture.h"
 
 #include "app/workbench.h"
-#include "view/canvas.h"
+#include "engine/trial_check.h"
+#include "forms/canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +97,7 @@ TEST(PictureCommand, NotPaintDrawsAndMarksNothing) {
 
 TEST(PictureCommand, DoneMarkerLifecycleThroughBatches) {
     rca::Workbench wb;
-    wb.trialCheck = nullptr;
+    wb.state<rca::TrialCheck>().ended = nullptr;
     useView(wb, true);
     // An all-A line has no C: the step marks it done at stepTime 2, and the
     // picture of that batch raises the marker to 2.
@@ -137,8 +138,8 @@ TEST(PictureCommand, ViewBoxesClearThenRedrawTheCurrentRow) {
     useView(wb, false);
     setLine(wb, "C", "B"); // line II's ring is hollow at the cell's centre
     // A stand-in 'Clear' that paints white, to see that it ran before the row.
-    wb.commands().add("Button8Click",
-                      [&wb] { wb.canvas().fillRect(0, 0, 800, 800, rca::clWhite); });
+    wb.commands().replace("Button8Click",
+                          [&wb] { wb.canvas().fillRect(0, 0, 800, 800, rca::clWhite); });
     for (rca::CheckBox* box : {&wb.form1().CheckBox1, &wb.form1().CheckBox30}) {
         wb.canvas().fillRect(0, 0, 800, 800, rca::clBtnFace);
         box->userClick();

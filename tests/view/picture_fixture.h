@@ -2,7 +2,7 @@
 // Workbench set-up shared by the picture command tests: the model written
 // directly, the picture at the surface's top-left, 30 x 30 cells.
 #include "app/workbench.h"
-#include "view/canvas.h"
+#include "forms/canvas.h"
 
 #include <string>
 

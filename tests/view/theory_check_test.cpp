@@ -1,7 +1,7 @@
 // The theory check through its buttons: verdict, stepTime, the row buttons
 // and the overlay drawn on the canvas.
 #include "app/workbench.h"
-#include "view/canvas.h"
+#include "forms/canvas.h"
 #include "view/theory_model.h"
 
 #include <gtest/gtest.h>

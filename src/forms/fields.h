@@ -1,8 +1,8 @@
 #pragma once
 // Model values by name, for the script's `print` and `set`. Arrays print over
 // cells 0 .. lineLength - 1; `NAME[i]` is one element, or one row of a grid.
-#include "engine/cell.h"
-#include "view/picture_state.h"
+#include "state/cell.h"
+#include "state/picture_state.h"
 
 #include <functional>
 #include <map>
@@ -42,6 +42,14 @@ class Fields {
             [list](int i, int64_t v) { (*list)[i] = static_cast<T>(v); });
     }
 
+    // A fixed-size array of numbers (integers or doubles): the whole array
+    // prints as one line, NAME[i] is one element.
+    template <class T, size_t N> void addArray(const std::string& name, std::array<T, N>* a) {
+        addArrayImpl(
+            name, static_cast<int>(N), [a](int i) { return formatNumber((*a)[i]); },
+            [a](int i, const std::string& s) { (*a)[i] = parseNumberAs<T>(s); });
+    }
+
     bool has(const std::string& name) const;
     // NAME or NAME[i]. Throws FieldError with a readable reason.
     std::string print(const std::string& ref) const;
@@ -57,6 +65,21 @@ class Fields {
     void addListImpl(const std::string& name, int capacity, int32_t* count,
                      std::function<int64_t(int)> get, std::function<void(int, int64_t)> put);
     template <class T> void addScalar(const std::string& name, T* v);
+    void addArrayImpl(const std::string& name, int size, std::function<std::string(int)> get,
+                      std::function<void(int, const std::string&)> put);
+    static std::string formatNumber(double v);
+    static std::string formatNumber(int64_t v) { return std::to_string(v); }
+    template <class T> static std::string formatNumber(T v) {
+        return formatNumber(static_cast<int64_t>(v));
+    }
+    static double parseDouble(const std::string& s);
+    static int64_t parseInteger(const std::string& s);
+    template <class T> static T parseNumberAs(const std::string& s) {
+        if constexpr (std::is_floating_point_v<T>)
+            return static_cast<T>(parseDouble(s));
+        else
+            return static_cast<T>(parseInteger(s));
+    }
     const Entry& entry(const std::string& name) const;
     int cells() const { return boundedLength(length_()); }
 

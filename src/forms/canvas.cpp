@@ -1,4 +1,4 @@
-#include "view/canvas.h"
+#include "forms/canvas.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 // Lines, parameters and run state of the two automata.
-#include "engine/cell.h"
+#include "state/cell.h"
 
 namespace rca {
 

@@ -1,6 +1,7 @@
-#include "app/fields.h"
+#include "forms/fields.h"
 
 #include <cctype>
+#include <charconv>
 #include <sstream>
 
 namespace rca {
@@ -175,6 +176,43 @@ void Fields::addListImpl(const std::string& name, int capacity, int32_t* count,
                          },
                          [capacity, put](std::optional<int> i, const std::string& s) {
                              put(checkIndex(i, capacity, "a list"), parseInt(s));
+                         }};
+}
+
+// The shortest text that reads back as the same double.
+std::string Fields::formatNumber(double v) {
+    char buf[32];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    return ec == std::errc() ? std::string(buf, end) : std::string("nan");
+}
+
+double Fields::parseDouble(const std::string& s) {
+    size_t used = 0;
+    double v = 0;
+    try {
+        v = std::stod(s, &used);
+    } catch (const std::exception&) {
+        throw FieldError("not a number: " + s);
+    }
+    if (used != s.size()) throw FieldError("not a number: " + s);
+    return v;
+}
+
+int64_t Fields::parseInteger(const std::string& s) {
+    return parseInt(s);
+}
+
+void Fields::addArrayImpl(const std::string& name, int size, std::function<std::string(int)> get,
+                          std::function<void(int, const std::string&)> put) {
+    table_[name] = Entry{[size, get](std::optional<int> i) {
+                             if (i) return get(checkIndex(i, size, ""));
+                             std::string out;
+                             for (int k = 0; k < size; ++k)
+                                 out += (k ? " " : "") + get(k);
+                             return out;
+                         },
+                         [size, put](std::optional<int> i, const std::string& s) {
+                             put(checkIndex(i, size, "an array"), s);
                          }};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The particle model of the theory check.
-#include "engine/cell.h"
-#include "view/picture_state.h"
+#include "state/cell.h"
+#include "state/picture_state.h"
 
 namespace rca {
 

@@ -1,28 +1,34 @@
-#include "app/commands.h"
+#include "forms/commands.h"
 
 namespace rca {
 
 std::string Commands::normalise(const std::string& name) {
-    // The main form's prefix may be left out.
     const std::string prefix = "TForm1.";
     return name.rfind(prefix, 0) == 0 ? name.substr(prefix.size()) : name;
 }
 
 void Commands::add(const std::string& name, std::function<void()> fn) {
-    table_[normalise(name)] = std::move(fn);
+    const std::string key = normalise(name);
+    if (table_.count(key)) throw std::logic_error("command " + key + " is defined twice");
+    table_[key] = std::move(fn);
+}
+
+void Commands::replace(const std::string& name, std::function<void()> fn) {
+    auto it = table_.find(normalise(name));
+    if (it == table_.end()) throw UnknownCommand("no command " + name);
+    it->second = std::move(fn);
 }
 
 bool Commands::has(const std::string& name) const {
     return table_.count(normalise(name)) != 0;
 }
 
-bool Commands::run(const std::string& name) const {
+void Commands::run(const std::string& name) const {
     auto it = table_.find(normalise(name));
-    if (it == table_.end()) return false;
-    // Copy: the command may re-register commands while it runs.
+    if (it == table_.end()) throw UnknownCommand("no command " + name);
+    // Copy: the command may add commands while it runs.
     auto fn = it->second;
     fn();
-    return true;
 }
 
 std::vector<std::string> Commands::names() const {

@@ -1,6 +1,7 @@
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace rca {
 
@@ -142,6 +143,41 @@ void GroupBox::setColor(uint32_t c) {
     if (c == color_) return;
     color_ = c;
     changed();
+}
+
+Panel::Panel(std::string name, std::string caption, uint32_t color)
+    : Control(Kind::Panel, std::move(name), std::move(caption)), color_(color) {}
+
+void Panel::setColor(uint32_t c) {
+    if (c == color_) return;
+    color_ = c;
+    changed();
+}
+
+Chart::Chart(std::string name, std::string caption, std::vector<ChartSeries> series)
+    : Control(Kind::Chart, std::move(name), std::move(caption)), series_(std::move(series)) {}
+
+void Chart::clear(int series) {
+    if (series < 0 || series >= static_cast<int>(series_.size())) return;
+    series_[series].points.clear();
+    changed();
+}
+
+void Chart::addPoint(int series, double x, double y, const std::string& label, uint32_t color) {
+    if (series < 0 || series >= static_cast<int>(series_.size())) return;
+    series_[series].points.push_back({x, y, label, color});
+    changed();
+}
+
+std::string Chart::describe() const {
+    std::ostringstream out;
+    for (size_t k = 0; k < series_.size(); ++k) {
+        if (k) out << '\n';
+        out << series_[k].title << ':';
+        for (const ChartPoint& p : series_[k].points)
+            out << ' ' << p.x << ',' << p.y;
+    }
+    return out.str();
 }
 
 StatusBar::StatusBar(std::string name) : Control(Kind::StatusBar, std::move(name), "") {}

@@ -10,6 +10,7 @@
 
 namespace rca {
 
+class Form;
 using Handler = std::function<void()>;
 
 struct Geometry {
@@ -28,7 +29,9 @@ class Control {
         MenuItem,
         GroupBox,
         StatusBar,
-        Timer
+        Timer,
+        Panel,
+        Chart
     };
 
     Control(Kind kind, std::string name, std::string caption);
@@ -38,6 +41,9 @@ class Control {
 
     Kind kind() const { return kind_; }
     const std::string& name() const { return name_; }
+    // The form that holds the control; set when the form adds it.
+    Form* form() const { return form_; }
+    void setForm(Form* f) { form_ = f; }
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
@@ -62,6 +68,7 @@ class Control {
 
   private:
     Kind kind_;
+    Form* form_ = nullptr;
     std::string name_;
     std::string caption_;
     std::string parent_;
@@ -170,6 +177,47 @@ class GroupBox : public Control {
 
   private:
     uint32_t color_;
+};
+
+// A coloured box that shows and hides.
+class Panel : public Control {
+  public:
+    Panel(std::string name, std::string caption, uint32_t color);
+    uint32_t color() const { return color_; }
+    void setColor(uint32_t c);
+
+  private:
+    uint32_t color_;
+};
+
+struct ChartPoint {
+    double x = 0, y = 0;
+    std::string label;
+    uint32_t color = 0;
+};
+
+struct ChartSeries {
+    enum class Style { Point, Bar, Line };
+    std::string title;
+    Style style = Style::Point;
+    uint32_t color = 0;
+    std::vector<ChartPoint> points;
+};
+
+// A simple chart: point, bar or line series that are cleared and filled
+// point by point.
+class Chart : public Control {
+  public:
+    Chart(std::string name, std::string caption, std::vector<ChartSeries> series);
+    const std::vector<ChartSeries>& series() const { return series_; }
+    // Out-of-range series indices are ignored.
+    void clear(int series);
+    void addPoint(int series, double x, double y, const std::string& label, uint32_t color);
+    // Every series, one line each: "title: x,y x,y ...".
+    std::string describe() const;
+
+  private:
+    std::vector<ChartSeries> series_;
 };
 
 class StatusBar : public Control {

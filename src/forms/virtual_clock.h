@@ -1,7 +1,7 @@
 #pragma once
 // Drives timers headlessly: virtual milliseconds, due ticks in time order,
 // the same ticks every run.
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <cstdint>
 #include <map>

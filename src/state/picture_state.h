@@ -1,6 +1,6 @@
 #pragma once
 // Geometry, view settings and mark grids of the space-time picture.
-#include "engine/cell.h"
+#include "state/cell.h"
 
 namespace rca {
 

@@ -1,0 +1,12 @@
+// Every subsystem, one line each, in the order the workbench registers them.
+// Included twice by workbench.cpp: once to declare, once to call.
+RCA_SUBSYSTEM(registerEngine)     // length, steps, mask, border, the batch of steps
+RCA_SUBSYSTEM(registerRunControl) // GO/Stop, backward batches, Reverse, batch runner
+RCA_SUBSYSTEM(registerPicture)    // space-time picture and VIEW boxes
+RCA_SUBSYSTEM(registerTheory)     // particle-model check
+RCA_SUBSYSTEM(registerResults)    // trial check, evaluation, batch statistics, G/Gd
+RCA_SUBSYSTEM(registerSetup)      // trial set-ups and generators
+RCA_SUBSYSTEM(registerMouse)      // mouse editing
+RCA_SUBSYSTEM(registerFiles)      // square files and presets
+RCA_SUBSYSTEM(registerStartup)    // FormShow
+RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction

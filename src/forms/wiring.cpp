@@ -1,0 +1,21 @@
+#include "forms/wiring.h"
+
+namespace rca {
+
+namespace {
+
+std::string prefixOf(const Form* form) {
+    return form ? form->name() + "." : std::string();
+}
+
+} // namespace
+
+std::string commandName(const Control& control, const std::string& event) {
+    return prefixOf(control.form()) + control.name() + event;
+}
+
+std::string formCommandName(const Form& form, const std::string& event) {
+    return prefixOf(&form) + "Form" + event;
+}
+
+} // namespace rca

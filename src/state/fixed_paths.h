@@ -1,0 +1,35 @@
+#pragma once
+// Every fixed file and folder the program uses, relative to the working
+// directory. Names keep the separators they were given; fixedPath() turns a
+// "\" into the folder separator ("video\file0000.bmp" is video/file0000.bmp).
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace rca {
+
+namespace paths {
+
+inline constexpr std::array<const char*, 13> folders = {
+    "CA",   "MA",    "examp",    "IMPROVE",  "data",     "dataN",   "LOG",
+    "8r50", "video", "video1_0", "video1_1", "video1_2", "videoDD3"};
+
+// Square slots 1..5 are squareSlots[0..4].
+inline constexpr std::array<const char*, 5> squareSlots = {"CA/ca.dat", "CA/ca2.dat", "CA/ca3.dat",
+                                                           "CA/ca4.dat", "CA/ca5.dat"};
+inline constexpr const char* squareByte = "CA/cawri.dat";
+inline constexpr std::array<const char*, 5> preset70 = {
+    "CA/ca70.dat", "CA/ca70_2.dat", "CA/ca70_5.dat", "CA/ca70_4.dat", "CA/ca70_3.dat"};
+inline constexpr const char* rcaExample = "examp/Exr.dat";
+inline constexpr const char* weightProfiles = "data/dxx.dat";
+
+} // namespace paths
+
+inline std::string fixedPath(std::string_view name) {
+    std::string out(name);
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return out;
+}
+
+} // namespace rca
