@@ -160,6 +160,30 @@ TEST(HeadlessBatch, StopsBetweenTrialsWithPartialCounts) {
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7}));
 }
 
+// A clock that reads the same second at every reseed, as when a whole batch
+// runs inside one second.
+TEST(HeadlessBatch, UnseededReseedsDifferWithinOneClockReading) {
+    const int64_t second = 1700000000LL * 1000000000LL;
+    EXPECT_NE(clockSeed(second, 128), clockSeed(second, 256));
+    EXPECT_NE(clockSeed(second, 128), clockSeed(second + 1, 128));
+    const auto run = [second](int trials) {
+        HeadlessBatchConfig c;
+        c.trials = trials;
+        c.stepLimit = 2000;
+        c.clock = [second] { return second; };
+        return numbers(runHeadlessBatch(c));
+    };
+    // Trials 129..256 start from the reseed at 128, trials 257..384 from the
+    // one at 256: equal reseeds would classify both blocks alike.
+    const auto to128 = run(128), to256 = run(256), to384 = run(384);
+    std::vector<int64_t> second128(to128.size()), third128(to128.size());
+    for (size_t i = 0; i < to128.size(); ++i) {
+        second128[i] = to256[i] - to128[i];
+        third128[i] = to384[i] - to256[i];
+    }
+    EXPECT_NE(second128, third128);
+}
+
 TEST(HeadlessBatch, DerivedSeedsDifferByIndexAndBase) {
     EXPECT_NE(derivedSeed(1, 0), derivedSeed(1, 1));
     EXPECT_NE(derivedSeed(1, 0), derivedSeed(2, 0));
