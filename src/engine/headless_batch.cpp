@@ -74,7 +74,9 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
             const int64_t toLimit = int64_t{m.stepLimit} + 1 - m.stepTime;
             result.steps +=
                 runFastSteps(m, static_cast<int>(std::clamp<int64_t>(toLimit, 1, maxPlaneCount)));
+            const BatchStats before = m;
             check = batchTrialCheck(m, reseed);
+            addCheckTo(result.stats, before, m);
         }
         if (control.progress) control.progress(m.trialCount);
         if (check == BatchCheck::BatchComplete) {
@@ -82,7 +84,6 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
             break;
         }
     }
-    result.stats = m;
     result.failCount1 = m.failCount1;
     result.failCount2 = m.failCount2;
     result.failCount3 = m.failCount3;

@@ -32,7 +32,7 @@ struct HeadlessBatchConfig {
 };
 
 struct HeadlessBatchResult {
-    BatchStats stats;
+    WideBatchStats stats;
     int32_t failCount1 = 0, failCount2 = 0, failCount3 = 0;
     int64_t steps = 0;     // steps of all trials, the unclassified last one included
     bool complete = false; // false when stopped before the batch ended

@@ -10,7 +10,8 @@
 namespace rca {
 namespace {
 
-std::vector<int64_t> numbers(const BatchStats& s, int32_t f1, int32_t f2, int32_t f3) {
+template <class Int>
+std::vector<int64_t> numbers(const BatchStatsOf<Int>& s, int32_t f1, int32_t f2, int32_t f3) {
     return {s.trialCount,
             s.timeoutCount,
             s.zeroDriftCount,
@@ -116,7 +117,7 @@ HeadlessBatchConfig seeded(int trials, uint32_t seed) {
 
 TEST(HeadlessBatch, AccountsExactlyTheTrialsAndEndsOnTheNext) {
     const HeadlessBatchResult r = runHeadlessBatch(seeded(300, 5));
-    const BatchStats& s = r.stats;
+    const WideBatchStats& s = r.stats;
     EXPECT_TRUE(r.complete);
     EXPECT_EQ(s.trialCount, 301);
     EXPECT_EQ(s.timeoutCount + s.zeroDriftCount + s.nonZeroDriftCount, 300);
@@ -182,6 +183,23 @@ TEST(HeadlessBatch, UnseededReseedsDifferWithinOneClockReading) {
         third128[i] = to384[i] - to256[i];
     }
     EXPECT_NE(second128, third128);
+}
+
+// The workbench's 32-bit sums wrap past 2^31; the headless ones carry on.
+TEST(HeadlessBatch, WideCountersGainWhatACheckAddedAcrossTheWrap) {
+    WideBatchStats wide;
+    wide.trialCount = 5;
+    wide.keptTimeSum = 2147483640;
+    BatchStats before;
+    before.trialCount = 5;
+    before.keptTimeSum = 2147483640;
+    BatchStats after = before;
+    after.trialCount = 6;
+    after.keptTimeSum = -2147483646; // 2147483640 + 10, wrapped
+    addCheckTo(wide, before, after);
+    EXPECT_EQ(wide.trialCount, 6);
+    EXPECT_EQ(wide.keptTimeSum, 2147483650);
+    EXPECT_EQ(wide.keptCount, 0);
 }
 
 TEST(HeadlessBatch, DerivedSeedsDifferByIndexAndBase) {
