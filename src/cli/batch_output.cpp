@@ -17,18 +17,18 @@ void text(Report& r, const std::string& name, const std::string& v) {
 
 // A class: its count, its time sum and their average, truncated toward zero
 // and missing while the count is 0.
-void timedClass(Report& r, const std::string& name, int32_t count, int32_t sum) {
+void timedClass(Report& r, const std::string& name, int64_t count, int64_t sum) {
     number(r, name + "Count", count);
     number(r, name + "TimeSum", sum);
     std::optional<std::string> average;
-    if (count != 0) average = std::to_string(static_cast<int64_t>(sum) / count);
+    if (count != 0) average = std::to_string(sum / count);
     r.push_back({name + "Average", average, false});
 }
 
 } // namespace
 
 Report batchReport(const HeadlessBatchConfig& c, const HeadlessBatchResult& res) {
-    const BatchStats& s = res.stats;
+    const WideBatchStats& s = res.stats;
     Report r;
     text(r, "mask", maskText(c.mask));
     number(r, "leftMask", maskBits(c.mask.left));

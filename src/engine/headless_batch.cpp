@@ -49,13 +49,19 @@ uint32_t derivedSeed(uint32_t seed, uint64_t index) {
     return static_cast<uint32_t>(x ^ (x >> 31));
 }
 
+uint32_t clockSeed(int64_t clockNanos, int32_t trialCount) {
+    const auto t = static_cast<uint64_t>(clockNanos);
+    return derivedSeed(static_cast<uint32_t>(t ^ t >> 32), static_cast<uint32_t>(trialCount));
+}
+
 HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
                                      const HeadlessBatchControl& control) {
     std::unique_ptr<Model> model = batchModel(config);
     Model& m = *model;
-    const std::function<uint32_t()> reseed = [&m, &config] {
+    const std::function<int64_t()> clock = config.clock ? config.clock : wallClockNanos;
+    const std::function<uint32_t()> reseed = [&m, &config, &clock] {
         return config.seed ? derivedSeed(*config.seed, static_cast<uint32_t>(m.trialCount))
-                           : timeOfDaySeed();
+                           : clockSeed(clock(), m.trialCount);
     };
 
     HeadlessBatchResult result;
@@ -68,7 +74,9 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
             const int64_t toLimit = int64_t{m.stepLimit} + 1 - m.stepTime;
             result.steps +=
                 runFastSteps(m, static_cast<int>(std::clamp<int64_t>(toLimit, 1, maxPlaneCount)));
+            const BatchStats before = m;
             check = batchTrialCheck(m, reseed);
+            addCheckTo(result.stats, before, m);
         }
         if (control.progress) control.progress(m.trialCount);
         if (check == BatchCheck::BatchComplete) {
@@ -76,7 +84,6 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
             break;
         }
     }
-    result.stats = m;
     result.failCount1 = m.failCount1;
     result.failCount2 = m.failCount2;
     result.failCount3 = m.failCount3;

@@ -25,12 +25,14 @@ struct HeadlessBatchConfig {
     // start-up gives the workbench's numbers.
     uint32_t randomState = 1;
     // Set: every reseed is derivedSeed(*seed, trialCount), so the batch is
-    // reproducible. Unset: reseeds take the time of day, as the workbench does.
+    // reproducible. Unset: reseeds are clockSeed(clock(), trialCount).
     std::optional<uint32_t> seed;
+    // Nanoseconds read by the unseeded reseeds; empty means the wall clock.
+    std::function<int64_t()> clock;
 };
 
 struct HeadlessBatchResult {
-    BatchStats stats;
+    WideBatchStats stats;
     int32_t failCount1 = 0, failCount2 = 0, failCount3 = 0;
     int64_t steps = 0;     // steps of all trials, the unclassified last one included
     bool complete = false; // false when stopped before the batch ended
@@ -49,5 +51,10 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
 // A well-mixed 32-bit seed from a base seed and an index (a trial count, or
 // a configuration's place in a sweep).
 uint32_t derivedSeed(uint32_t seed, uint64_t index);
+
+// An unseeded reseed. A batch plays 128 trials in far less than a second, so
+// a clock alone would repeat; the trial count makes every reseed of one batch
+// differ, and the sub-second clock makes runs differ.
+uint32_t clockSeed(int64_t clockNanos, int32_t trialCount);
 
 } // namespace rca

@@ -18,4 +18,7 @@ inline int32_t drawPosition(uint32_t& state, int32_t length) {
 // Seed from the local date and time in whole seconds.
 uint32_t timeOfDaySeed();
 
+// Nanoseconds of the wall clock since the epoch.
+int64_t wallClockNanos();
+
 } // namespace rca

@@ -34,7 +34,8 @@ void testTrial(Bench& wb, std::initializer_list<int> bCells) {
     m.bPositionCount = 0;
     for (int cell : bCells)
         m.bPositions[m.bPositionCount++] = static_cast<int16_t>(cell);
-    m.bPointCount = m.bPositionCount;
+    // Only the list count changes: bPointCount stays what 'NB=' holds, so the
+    // next 'Random' still places that many B cells.
     finishTrialSetup(wb);
 }
 

@@ -1,6 +1,9 @@
 // FormShow: the state the program opens with.
 #include "app/workbench.h"
 #include "files/workdir_fixture.h"
+#include "forms/canvas.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +76,22 @@ TEST_F(StartUp, Controls) {
     EXPECT_EQ(f.Label21.caption(), "+");
     EXPECT_EQ(f.Label57.caption(), "X");
     EXPECT_EQ(f.GroupBoxManage.color(), clBtnFace);
+}
+
+TEST_F(StartUp, CanvasHoldsOnlyRowZeroAtTheLeft) {
+    const Canvas& c = wb.canvas();
+    int minX = c.width(), maxX = -1, maxY = -1;
+    for (int y = 0; y < c.height(); ++y)
+        for (int x = 0; x < c.width(); ++x)
+            if (c.pixel(x, y) != clBtnFace) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                maxY = std::max(maxY, y);
+            }
+    EXPECT_EQ(minX, 0);
+    EXPECT_LT(maxX, 11 * m.cellWidth);
+    EXPECT_LT(maxY, m.cellHeight);
+    EXPECT_EQ(c.pixel(m.cellWidth / 2, m.cellHeight / 2), clBlue); // cell 0 is B
 }
 
 TEST_F(StartUp, PenUpDownMovesWithoutItsHandler) {

@@ -94,6 +94,8 @@ HeadlessBatchResult knownResult() {
     r.stats.keptTimeSum = 7; // average 3, truncated
     r.stats.changedOddCount = 1;
     r.stats.changedOddTimeSum = -5; // a negative sum truncates toward zero: -5
+    r.stats.drift1Count = 2;
+    r.stats.drift1TimeSum = 5000000001; // past 32 bits
     r.failCount2 = 1;
     r.steps = 40;
     r.complete = true;
@@ -112,7 +114,9 @@ TEST(BatchOutput, AveragesTruncateAndEmptyClassesHaveNone) {
     const Report r = batchReport(c, knownResult());
     EXPECT_EQ(fieldOf(r, "keptAverage"), "3");
     EXPECT_EQ(fieldOf(r, "changedOddAverage"), "-5");
-    EXPECT_EQ(fieldOf(r, "drift1Average"), "(none)");
+    EXPECT_EQ(fieldOf(r, "drift1TimeSum"), "5000000001");
+    EXPECT_EQ(fieldOf(r, "drift1Average"), "2500000000");
+    EXPECT_EQ(fieldOf(r, "drift5PlusAverage"), "(none)");
     EXPECT_EQ(fieldOf(r, "mask"), "L1,R1,R2");
     EXPECT_EQ(fieldOf(r, "leftMask"), "1");
     EXPECT_EQ(fieldOf(r, "rightMask"), "3");

@@ -1,6 +1,7 @@
 // Length, steps-per-press and mask handlers, and the batch of steps.
 #include "app/workbench.h"
 #include "engine/trial_check.h"
+#include "forms/canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,21 @@ TEST(EngineCommands, UpDownLengthGoesThroughTheEditField) {
     f.UpDown2.userClick(true);
     f.UpDown2.userClick(true);
     EXPECT_EQ(f.UpDown2.position(), 131);
+}
+
+TEST(EngineCommands, UpDownLengthErasesAndStopsWhileTypingDoesNot) {
+    Workbench wb;
+    TForm1& f = wb.form1();
+    Canvas& c = wb.canvas();
+    c.setPixel(100, 100, clRed);
+    f.Timer1.setEnabled(true);
+    f.Edit1.userType("25");
+    EXPECT_EQ(c.pixel(100, 100), clRed);
+    EXPECT_TRUE(f.Timer1.isEnabled());
+    f.UpDown2.userClick(true);
+    EXPECT_EQ(wb.model().lineLength, 26);
+    EXPECT_EQ(c.pixel(100, 100), clBtnFace);
+    EXPECT_FALSE(f.Timer1.isEnabled());
 }
 
 TEST(EngineCommands, StepsPerPressFromTextAndUpDown) {

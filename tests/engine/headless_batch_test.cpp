@@ -10,7 +10,8 @@
 namespace rca {
 namespace {
 
-std::vector<int64_t> numbers(const BatchStats& s, int32_t f1, int32_t f2, int32_t f3) {
+template <class Int>
+std::vector<int64_t> numbers(const BatchStatsOf<Int>& s, int32_t f1, int32_t f2, int32_t f3) {
     return {s.trialCount,
             s.timeoutCount,
             s.zeroDriftCount,
@@ -116,7 +117,7 @@ HeadlessBatchConfig seeded(int trials, uint32_t seed) {
 
 TEST(HeadlessBatch, AccountsExactlyTheTrialsAndEndsOnTheNext) {
     const HeadlessBatchResult r = runHeadlessBatch(seeded(300, 5));
-    const BatchStats& s = r.stats;
+    const WideBatchStats& s = r.stats;
     EXPECT_TRUE(r.complete);
     EXPECT_EQ(s.trialCount, 301);
     EXPECT_EQ(s.timeoutCount + s.zeroDriftCount + s.nonZeroDriftCount, 300);
@@ -158,6 +159,47 @@ TEST(HeadlessBatch, StopsBetweenTrialsWithPartialCounts) {
     EXPECT_FALSE(r.complete);
     EXPECT_EQ(r.stats.trialCount, 7);
     EXPECT_EQ(seen, (std::vector<int32_t>{1, 2, 3, 4, 5, 6, 7}));
+}
+
+// A clock that reads the same second at every reseed, as when a whole batch
+// runs inside one second.
+TEST(HeadlessBatch, UnseededReseedsDifferWithinOneClockReading) {
+    const int64_t second = 1700000000LL * 1000000000LL;
+    EXPECT_NE(clockSeed(second, 128), clockSeed(second, 256));
+    EXPECT_NE(clockSeed(second, 128), clockSeed(second + 1, 128));
+    const auto run = [second](int trials) {
+        HeadlessBatchConfig c;
+        c.trials = trials;
+        c.stepLimit = 2000;
+        c.clock = [second] { return second; };
+        return numbers(runHeadlessBatch(c));
+    };
+    // Trials 129..256 start from the reseed at 128, trials 257..384 from the
+    // one at 256: equal reseeds would classify both blocks alike.
+    const auto to128 = run(128), to256 = run(256), to384 = run(384);
+    std::vector<int64_t> second128(to128.size()), third128(to128.size());
+    for (size_t i = 0; i < to128.size(); ++i) {
+        second128[i] = to256[i] - to128[i];
+        third128[i] = to384[i] - to256[i];
+    }
+    EXPECT_NE(second128, third128);
+}
+
+// The workbench's 32-bit sums wrap past 2^31; the headless ones carry on.
+TEST(HeadlessBatch, WideCountersGainWhatACheckAddedAcrossTheWrap) {
+    WideBatchStats wide;
+    wide.trialCount = 5;
+    wide.keptTimeSum = 2147483640;
+    BatchStats before;
+    before.trialCount = 5;
+    before.keptTimeSum = 2147483640;
+    BatchStats after = before;
+    after.trialCount = 6;
+    after.keptTimeSum = -2147483646; // 2147483640 + 10, wrapped
+    addCheckTo(wide, before, after);
+    EXPECT_EQ(wide.trialCount, 6);
+    EXPECT_EQ(wide.keptTimeSum, 2147483650);
+    EXPECT_EQ(wide.keptCount, 0);
 }
 
 TEST(HeadlessBatch, DerivedSeedsDifferByIndexAndBase) {

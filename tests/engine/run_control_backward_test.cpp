@@ -130,6 +130,25 @@ TEST(RunControlBackward, SquareMirrorExchangesEachStripCellOnce) {
     EXPECT_EQ(s.squareField[261], rca::C);
 }
 
+// The done markers survive '=0', so the steps after it leave the finished
+// trial's accumulators as they were.
+TEST(RunControlBackward, ResetCounterLeavesTheAccumulatorsFrozen) {
+    rca::Workbench wb;
+    setUp(wb, "AAAA", "BBBB"); // both lines are done at stepTime 2
+    rca::Model& m = wb.model();
+    wb.run("Button1Click");
+    wb.run("Button1Click");
+    ASSERT_NE(m.lineIDone, 0);
+    ASSERT_NE(m.lineIIDone, 0);
+    const rca::CellInts clockI = m.cellClockI, driftII = m.cellDriftII;
+    wb.run("Button56Click");
+    for (int k = 0; k < 3; ++k)
+        wb.run("Button1Click");
+    EXPECT_EQ(m.stepTime, 3);
+    EXPECT_EQ(m.cellClockI, clockI);
+    EXPECT_EQ(m.cellDriftII, driftII);
+}
+
 TEST(RunControlBackward, ResetCounterAndTShowNoOtherEffect) {
     rca::Workbench wb;
     setUp(wb, history[0], history[0]);

@@ -1,6 +1,7 @@
 // GO and Stop, the timer speed items, the clock origin and the batch runner's tick.
 #include "run_control_fixture.h"
 
+#include "files/workdir_fixture.h"
 #include "forms/canvas.h"
 #include "forms/virtual_clock.h"
 
@@ -116,6 +117,25 @@ TEST(RunControlTimers, BatchRunnerClickTogglesClearsAndStarts) {
     EXPECT_FALSE(f.Timer101.checked());
     EXPECT_TRUE(f.Timer10.isEnabled()); // a trial starts either way
     EXPECT_EQ(m.keptCount, 0);
+}
+
+// The second click unchecks the item yet starts a trial, which then ends as
+// an interactive one: evaluated, not counted, and no next trial.
+TEST(RunControlTimers, BatchRunnerClickedTwiceRunsOneInteractiveTrial) {
+    filestest::TempWorkdir dir;
+    rca::Workbench wb;
+    wb.startUp();
+    rca::TForm1& f = wb.form1();
+    rca::VirtualClock clock(wb.timers());
+    f.Timer101.userClick();
+    f.Timer101.userClick();
+    for (int k = 0; k < 1000 && (f.Timer1.isEnabled() || f.Timer10.isEnabled()); ++k)
+        clock.advance(1000);
+    EXPECT_FALSE(f.Timer1.isEnabled());
+    EXPECT_FALSE(f.Timer10.isEnabled());
+    EXPECT_EQ(wb.model().trialCount, 0);
+    EXPECT_GT(wb.model().stepTime, 2);
+    EXPECT_EQ(f.label("Label25").caption(), std::to_string(wb.model().doneTimeI));
 }
 
 // From state 1 the draws are 346, 130, 10982: length 20 + 346 mod 20 = 26,

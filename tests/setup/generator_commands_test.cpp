@@ -1,5 +1,6 @@
 // The square-field generator commands: field, frame, time reset.
 #include "app/workbench.h"
+#include "engine/step.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,36 @@ TEST_F(GeneratorCommands, CenterMarksTwoBAndResetsTime) {
     EXPECT_EQ(m.bPositionCount, 1);
     EXPECT_EQ(m.bPositions[0], 5);
     EXPECT_EQ(m.stepTime, 0);
+}
+
+// Both end with seven backward batches and ten single steps: line I ends
+// three steps on, line II seventeen, and the time at 0.
+TEST_F(GeneratorCommands, CenterAndRandomStepTheLines) {
+    NeighbourMask rightOne;
+    rightOne.right[1] = true;
+    const auto stepped = [&rightOne](const std::string& text, int steps) {
+        Line line{}, next{};
+        for (size_t i = 0; i < text.size(); ++i)
+            line[i] = text[i] == 'A' ? A : text[i] == 'B' ? B : C;
+        for (int k = 0; k < steps; ++k) {
+            stepLineRule(line, next, 5, true, rightOne);
+            line = next;
+        }
+        return line;
+    };
+    for (const char* command : {"Center1Click", "RANDOM1Click"}) {
+        m.lineLength = 5;
+        m.borderMode = 1;
+        m.neighbourMask = rightOne;
+        m.stepsPerPress = 1;
+        m.stepTime = 0;
+        wb.fields().set("lineI", "AAAAC");
+        wb.fields().set("lineII", "BBBBA");
+        wb.run(command);
+        EXPECT_EQ(m.lineI, stepped("AAAAC", 3)) << command;
+        EXPECT_EQ(m.lineII, stepped("BBBBA", 17)) << command;
+        EXPECT_EQ(m.stepTime, 0) << command;
+    }
 }
 
 TEST_F(GeneratorCommands, CBCStartsTheRunWithoutFill) {

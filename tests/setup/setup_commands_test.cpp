@@ -47,6 +47,8 @@ TEST_F(SetupCommands, RandomSetsUpAWholeTrial) {
     EXPECT_EQ(m.pictureLeft, 0);
     EXPECT_EQ(wb.form1().Label57.caption(), "X");
     EXPECT_EQ(wb.form1().StatusBar1.text(), "0");
+    // 'Random' does not run 'Clear': a running 'GO' goes on with the new trial.
+    EXPECT_TRUE(wb.form1().Timer1.isEnabled());
     // The line went to square file 5.
     auto bytes = filestest::readBytes("CA/ca5.dat");
     ASSERT_EQ(bytes.size(), 104u);

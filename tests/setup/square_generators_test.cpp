@@ -70,6 +70,12 @@ TEST_F(SquareTest, RandomPairsFromKnownDraws) {
     m.randomState = 1;
     placeRandomCBPairs(m, m.randomState, 1);
     EXPECT_EQ(strip(213, 216), ".CB.");
+    // k = 2 and 3 put the B right before: draws 11656, 7117 give C at
+    // 128 + 43 = 171, and 17595, 6415 give C at 41 + 127 = 168.
+    m.squareField.fill(9);
+    m.randomState = 1;
+    placeRandomCBPairs(m, m.randomState, 4);
+    EXPECT_EQ(strip(166, 172), ".BC.BC.");
 }
 
 TEST_F(SquareTest, RandomABCFromKnownDraws) {

@@ -1,6 +1,7 @@
 // The evaluation of a finished trial through the workbench: when it runs,
 // what it shows, and the 'Test (1,1)' set-ups.
 #include "app/workbench.h"
+#include "files/workdir_fixture.h"
 #include "view/results_eval.h"
 
 #include <gtest/gtest.h>
@@ -227,13 +228,30 @@ TEST_F(TestTrials, GdPlacesTheComplement) {
     EXPECT_EQ(m.bPositionCount, 7);
 }
 
-TEST_F(TestTrials, GRunsToAVerdict) {
-    f.notpaint1.setChecked(false);
+TEST_F(TestTrials, GLeavesTheNBCountToRandom) {
+    f.Edit7.userType("5");
     wb.run("Button93Click");
-    for (int k = 0; k < 100 && label("Label25") == "X"; ++k)
-        press(1);
-    EXPECT_TRUE(label("Label57") == "OK!!" || label("Label57") == "NOT") << label("Label57");
-    EXPECT_EQ(f.StatusBar1.text(), "20");
+    EXPECT_EQ(m.bPointCount, 5);
+    wb.run("Button58Click");
+    EXPECT_EQ(m.bPositionCount, 5);
+    EXPECT_EQ(f.Edit7.text(), "5");
+}
+
+// From the start-up state (every view box checked, so the clock view records
+// its marks) the particle model predicts both test trials' C marks.
+TEST(TestTrialVerdict, GAndGdPassTheCheck) {
+    filestest::TempWorkdir dir;
+    Workbench wb;
+    wb.startUp();
+    TForm1& f = wb.form1();
+    for (const char* button : {"Button93Click", "Button101Click"}) {
+        f.Label57.setCaption("NOT"); // the set-ups leave the verdict as it was
+        wb.run(button);
+        for (int k = 0; k < 100 && f.label("Label25").caption() == "X"; ++k)
+            wb.run("Button2Click");
+        EXPECT_EQ(f.Label57.caption(), "OK!!") << button;
+        EXPECT_EQ(f.StatusBar1.text(), "20") << button;
+    }
 }
 
 } // namespace
