@@ -11,6 +11,8 @@
 namespace rcagui {
 
 class CanvasView : public QWidget {
+    Q_OBJECT
+
   public:
     CanvasView(rca::Form& form, QWidget* parent = nullptr);
     ~CanvasView() override;

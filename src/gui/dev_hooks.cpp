@@ -1,12 +1,16 @@
 #include "gui/dev_hooks.h"
 
+#include "gui/canvas_view.h"
 #include "gui/main_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDockWidget>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 #include <iostream>
 
@@ -14,8 +18,38 @@ namespace rcagui {
 
 namespace {
 
+QWidget* surfaceOf(MainWindow& w, const QString& form) {
+    QWidget* top =
+        form == QLatin1String("TForm1") ? static_cast<QWidget*>(&w) : w.findChild<QDialog*>(form);
+    return top ? top->findChild<CanvasView*>() : nullptr;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent e(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, held, {});
+    QCoreApplication::sendEvent(target, &e);
+}
+
+// "TForm6@x:y" clicks at a point of a form's surface ("@x:y:r" with the
+// right button); "TForm6@x:y>x2:y2" drags from one point to the other.
+bool mouseStep(MainWindow& w, const QString& step) {
+    const int at = step.indexOf(QLatin1Char('@'));
+    if (at < 0) return false;
+    QWidget* surface = surfaceOf(w, step.left(at));
+    const QStringList ends = step.mid(at + 1).split(QLatin1Char('>'));
+    const QStringList from = ends[0].split(QLatin1Char(':'));
+    const QStringList to = ends.value(1, ends[0]).split(QLatin1Char(':'));
+    if (!surface || from.size() < 2 || to.size() < 2) return false;
+    const Qt::MouseButton button =
+        from.value(2) == QLatin1String("r") ? Qt::RightButton : Qt::LeftButton;
+    sendMouse(surface, QEvent::MouseButtonPress, QPoint(from[0].toInt(), from[1].toInt()), button);
+    sendMouse(surface, QEvent::MouseButtonRelease, QPoint(to[0].toInt(), to[1].toInt()), button);
+    return true;
+}
+
 // Acts as the user would, through the widgets, so the binding is exercised.
 void act(MainWindow& w, const QString& step) {
+    if (mouseStep(w, step)) return;
     const int eq = step.indexOf(QLatin1Char('='));
     const QString name = eq < 0 ? step : step.left(eq);
     if (eq >= 0) {
@@ -36,9 +70,13 @@ void act(MainWindow& w, const QString& step) {
 
 void saveAndQuit(MainWindow& w, const QString& path) {
     bool ok = w.grab().save(path, "PNG");
+    const QString base = path.endsWith(QStringLiteral(".png")) ? path.chopped(4) : path;
+    // A modal window that is open goes beside it, named for its form.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        ok =
+            modal->grab().save(base + QLatin1Char('-') + modal->objectName() + ".png", "PNG") && ok;
     QDockWidget* dock = w.batchDock();
     if (dock && dock->isVisible()) {
-        const QString base = path.endsWith(QStringLiteral(".png")) ? path.chopped(4) : path;
         const QString dockPath = base + QStringLiteral("-dock.png");
         ok = dock->grab().save(dockPath, "PNG") && ok;
     }
@@ -57,13 +95,15 @@ void installDevHooks(MainWindow& window) {
     int delay = qEnvironmentVariableIntValue("RCALAB_SCREENSHOT_DELAY_MS", &ok);
     if (!ok || delay < 0) delay = 500;
     MainWindow* w = &window;
-    QTimer::singleShot(300, w, [w, steps, delay, path] {
-        for (const QString& step : steps) {
-            act(*w, step.trimmed());
-            QCoreApplication::processEvents();
-        }
-        QTimer::singleShot(delay, w, [w, path] { saveAndQuit(*w, path); });
-    });
+    // One timer per step: a step that opens a modal window blocks in its
+    // event loop, where the later steps and the grab still run.
+    constexpr int stepGap = 200;
+    int when = 300;
+    for (const QString& step : steps) {
+        QTimer::singleShot(when, w, [w, step] { act(*w, step.trimmed()); });
+        when += stepGap;
+    }
+    QTimer::singleShot(when + delay, w, [w, path] { saveAndQuit(*w, path); });
 }
 
 } // namespace rcagui

@@ -1,5 +1,6 @@
 // What the desktop does for the core: modal forms, notices, dialog filters.
 #include "forms/form.h"
+#include "gui/canvas_view.h"
 #include "gui/file_filter.h"
 #include "gui/gui_host.h"
 
@@ -18,6 +19,7 @@ class SmallForm : public rca::Form {
           hidden(add<rca::Button>("Button2", "hidden")) {
         button.place("", {20, 30, 60, 26});
         hidden.setVisible(false);
+        makeSurface(403, 437).setPixel(200, 300, 0x0000FF);
     }
     rca::Button& button;
     rca::Button& hidden;
@@ -45,6 +47,9 @@ void GuiHostTest::modalFormShowsItsControlsAndLetsGo() {
     QString title;
     QSize size;
     bool hiddenHasWidget = true;
+    std::vector<rca::MouseEvent> mouse;
+    form.onMouse = [&](const rca::MouseEvent& e) { mouse.push_back(e); };
+    QColor drawn;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
@@ -52,10 +57,19 @@ void GuiHostTest::modalFormShowsItsControlsAndLetsGo() {
         size = dialog->size();
         hiddenHasWidget = dialog->findChild<QPushButton*>("Button2") != nullptr;
         if (auto* b = dialog->findChild<QPushButton*>("Button1")) b->click();
-        dialog->reject();
+        if (auto* surface = dialog->findChild<rcagui::CanvasView*>()) {
+            drawn = surface->grab().toImage().pixelColor(200, 300);
+            QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(150, 250));
+        }
+        form.close(); // a handler closing its own window ends the dialog
     });
     host.showModal(form);
 
+    QCOMPARE(drawn, QColor(255, 0, 0)); // the form's own surface is shown
+    QCOMPARE(mouse.size(), size_t(2));
+    QCOMPARE(mouse[0].button, rca::MouseButton::Right);
+    QCOMPARE(mouse[0].x, 150);
+    QVERIFY(!form.isShowing());
     QCOMPARE(title, QStringLiteral("Show initial"));
     QCOMPARE(size, QSize(403, 437));
     QVERIFY(!hiddenHasWidget);
