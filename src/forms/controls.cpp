@@ -9,21 +9,15 @@ Control::Control(Kind kind, std::string name, std::string caption)
     : kind_(kind), name_(std::move(name)), caption_(std::move(caption)) {}
 
 void Control::setCaption(const std::string& text) {
-    if (text == caption_) return;
-    caption_ = text;
-    changed();
+    if (!update(caption_, text)) return;
 }
 
 void Control::setVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
-    changed();
+    if (!update(visible_, v)) return;
 }
 
 void Control::setEnabled(bool e) {
-    if (e == enabled_) return;
-    enabled_ = e;
-    changed();
+    if (!update(enabled_, e)) return;
 }
 
 Control& Control::place(const std::string& parent, Geometry g) {
@@ -56,9 +50,7 @@ Edit::Edit(std::string name, std::string text)
     : Control(Kind::Edit, name, ""), text_(std::move(text)) {}
 
 void Edit::setText(const std::string& text) {
-    if (text == text_) return;
-    text_ = text;
-    changed();
+    if (!update(text_, text)) return;
     run(onChange);
 }
 
@@ -66,9 +58,7 @@ CheckBox::CheckBox(std::string name, std::string caption, bool checked)
     : Control(Kind::CheckBox, std::move(name), std::move(caption)), checked_(checked) {}
 
 void CheckBox::setChecked(bool c) {
-    if (c == checked_) return;
-    checked_ = c;
-    changed();
+    if (!update(checked_, c)) return;
     run(onClick);
 }
 
@@ -82,9 +72,7 @@ RadioGroup::RadioGroup(std::string name, std::string caption, std::vector<std::s
 
 void RadioGroup::setItemIndex(int i) {
     if (i < -1 || i >= static_cast<int>(items_.size())) i = -1;
-    if (i == index_) return;
-    index_ = i;
-    changed();
+    if (!update(index_, i)) return;
     run(onClick);
 }
 
@@ -99,9 +87,7 @@ UpDown::UpDown(std::string name, int min, int max, int position, int increment)
 
 void UpDown::setPosition(int p) {
     p = std::clamp(p, min_, max_);
-    if (p == position_) return;
-    position_ = p;
-    changed();
+    if (!update(position_, p)) return;
 }
 
 void UpDown::userClick(bool up) {
@@ -126,9 +112,7 @@ MenuItem::MenuItem(std::string name, std::string caption, std::string menu, bool
       checkable_(checkable) {}
 
 void MenuItem::setChecked(bool c) {
-    if (c == checked_) return;
-    checked_ = c;
-    changed();
+    if (!update(checked_, c)) return;
 }
 
 void MenuItem::userClick() {
@@ -140,18 +124,14 @@ GroupBox::GroupBox(std::string name, std::string caption, uint32_t color)
     : Control(Kind::GroupBox, std::move(name), std::move(caption)), color_(color) {}
 
 void GroupBox::setColor(uint32_t c) {
-    if (c == color_) return;
-    color_ = c;
-    changed();
+    if (!update(color_, c)) return;
 }
 
 Panel::Panel(std::string name, std::string caption, uint32_t color)
     : Control(Kind::Panel, std::move(name), std::move(caption)), color_(color) {}
 
 void Panel::setColor(uint32_t c) {
-    if (c == color_) return;
-    color_ = c;
-    changed();
+    if (!update(color_, c)) return;
 }
 
 Chart::Chart(std::string name, std::string caption, std::vector<ChartSeries> series)
@@ -188,9 +168,7 @@ Timer::Timer(std::string name, int interval)
 }
 
 void Timer::setInterval(int ms) {
-    if (ms == interval_) return;
-    interval_ = ms;
-    changed();
+    if (!update(interval_, ms)) return;
 }
 
 void Timer::fire() {

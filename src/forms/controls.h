@@ -65,6 +65,13 @@ class Control {
 
   protected:
     void changed();
+    // Stores a new value and tells the observers; false when nothing changed.
+    template <class T> bool update(T& field, const T& value) {
+        if (field == value) return false;
+        field = value;
+        changed();
+        return true;
+    }
 
   private:
     Kind kind_;

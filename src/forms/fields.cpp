@@ -8,16 +8,21 @@ namespace rca {
 
 namespace {
 
-int64_t parseInt(const std::string& s) {
+// The whole text as one number, or FieldError.
+template <class Parse> auto parseWhole(const std::string& s, Parse parse) {
     size_t used = 0;
-    int64_t v = 0;
+    decltype(parse(s, &used)) v{};
     try {
-        v = std::stoll(s, &used);
+        v = parse(s, &used);
     } catch (const std::exception&) {
         throw FieldError("not a number: " + s);
     }
     if (used != s.size()) throw FieldError("not a number: " + s);
     return v;
+}
+
+int64_t parseInt(const std::string& s) {
+    return parseWhole(s, [](const std::string& t, size_t* used) { return std::stoll(t, used); });
 }
 
 CellState parseCell(char ch) {
@@ -187,15 +192,7 @@ std::string Fields::formatNumber(double v) {
 }
 
 double Fields::parseDouble(const std::string& s) {
-    size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(s, &used);
-    } catch (const std::exception&) {
-        throw FieldError("not a number: " + s);
-    }
-    if (used != s.size()) throw FieldError("not a number: " + s);
-    return v;
+    return parseWhole(s, [](const std::string& t, size_t* used) { return std::stod(t, used); });
 }
 
 int64_t Fields::parseInteger(const std::string& s) {
