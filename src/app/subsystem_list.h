@@ -8,5 +8,6 @@ RCA_SUBSYSTEM(registerResults)    // trial check, evaluation, batch statistics, 
 RCA_SUBSYSTEM(registerSetup)      // trial set-ups and generators
 RCA_SUBSYSTEM(registerMouse)      // mouse editing
 RCA_SUBSYSTEM(registerFiles)      // square files and presets
+RCA_SUBSYSTEM(registerRcaFiles)   // RCA table files
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,11 +21,23 @@ namespace fs = std::filesystem;
 
 class RecordingHost : public rca::Host {
   public:
-    std::optional<std::string> openFileName(const std::string&) override { return {}; }
-    std::optional<std::string> saveFileName(const std::string&) override { return {}; }
+    std::optional<std::string> openFileName(const std::string& f) override { return next(f); }
+    std::optional<std::string> saveFileName(const std::string& f) override { return next(f); }
     void message(const std::string& text) override { messages.push_back(text); }
     void showModal(rca::Form&) override {}
     std::vector<std::string> messages;
+    // Dialog answers in order; with none left a dialog is cancelled.
+    std::deque<std::optional<std::string>> answers;
+    std::vector<std::string> filters; // of every dialog shown
+
+  private:
+    std::optional<std::string> next(const std::string& filter) {
+        filters.push_back(filter);
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
 };
 
 // Enters a new empty folder; `ready` makes it a working directory first.
