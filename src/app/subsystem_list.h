@@ -10,3 +10,4 @@ RCA_SUBSYSTEM(registerMouse)      // mouse editing
 RCA_SUBSYSTEM(registerFiles)      // square files and presets
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
+RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
