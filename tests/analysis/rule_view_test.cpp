@@ -57,14 +57,14 @@ TEST_F(RuleView, StartUpSetsTheGeneratorAndTheWeights) {
 TEST_F(RuleView, LeftClickTogglesOneEntryAndItsPicture) {
     const int index = rcaIndex(1, 2, 3, 4);
     const RcaTable before = table;
-    const uint32_t edge = pixel(441, 99);
+    const uint32_t edge = pixel(440, 98);
     drag(439, 103, 439, 103);
     for (int i = 0; i < rcaTableBytes; ++i)
         ASSERT_EQ(table[i], i == index ? 1 : before[i]) << "byte " << i;
-    EXPECT_NE(pixel(441, 99), edge);
+    EXPECT_NE(pixel(440, 98), edge);
     drag(439, 103, 439, 103);
     EXPECT_EQ(table, before);
-    EXPECT_EQ(pixel(441, 99), edge);
+    EXPECT_EQ(pixel(440, 98), edge);
 }
 
 TEST_F(RuleView, RightClickShowsTheEntryAndItsCount) {
