@@ -11,3 +11,4 @@ RCA_SUBSYSTEM(registerFiles)      // square files and presets
 RCA_SUBSYSTEM(registerRcaFiles)   // RCA table files
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
+RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts

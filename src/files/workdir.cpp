@@ -1,5 +1,6 @@
 #include "files/workdir.h"
 
+#include "files/weight_profile_file.h"
 #include "state/fixed_paths.h"
 
 #include <array>
@@ -44,6 +45,13 @@ std::string initWorkdir(const std::filesystem::path& dir) {
     if (!std::filesystem::exists(byteFile)) {
         writeDefaultByte(byteFile);
         if (!std::filesystem::exists(byteFile)) return "cannot create " + byteFile.string();
+    }
+    const auto profiles = dir / paths::weightProfiles;
+    if (!std::filesystem::exists(profiles)) {
+        ProfileValues start;
+        start.fill(0.21);
+        if (!writeProfileFile(profiles.string(), start, true))
+            return "cannot create " + profiles.string();
     }
     return "";
 }
