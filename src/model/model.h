@@ -2,6 +2,7 @@
 // The whole model: one instance per workbench, owned by it and passed by reference.
 #include "state/batch_stats.h"
 #include "state/engine_state.h"
+#include "state/mask_state.h"
 #include "state/picture_state.h"
 #include "state/rca_state.h"
 #include "state/results_state.h"
@@ -18,6 +19,7 @@ struct Model : EngineState,
                TheoryState,
                SetupState,
                SquareState,
-               RcaState {};
+               RcaState,
+               MaskState {};
 
 } // namespace rca
