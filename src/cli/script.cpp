@@ -96,6 +96,12 @@ int Script::run(const std::vector<std::string>& lines) {
     return 0;
 }
 
+void Script::runLine(const std::string& line) {
+    auto w = words(line);
+    if (w.empty() || w[0][0] == '#') return;
+    execute(w, line);
+}
+
 Control& Script::control(const std::string& ref) const {
     std::string formName = "TForm1", name = ref;
     if (auto dot = ref.find('.'); dot != std::string::npos) {

@@ -23,6 +23,9 @@ class Script {
     // "line N: reason" on the error stream. Returns the exit code (0 or 2).
     int run(const std::vector<std::string>& lines);
 
+    // Runs one line; an error throws with the reason (no line number).
+    void runLine(const std::string& line);
+
     Workbench& workbench() { return *wb_; }
 
   private:

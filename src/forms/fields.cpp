@@ -166,7 +166,8 @@ void Fields::addGridImpl(const std::string& name, int rows, std::function<int64_
                                  if (c >= maxLineCells) throw FieldError("more than 100 values");
                                  put(r, c++, parseInt(word));
                              }
-                         }};
+                         },
+                         rows};
 }
 
 void Fields::addListImpl(const std::string& name, int capacity, int32_t* count,
@@ -211,6 +212,11 @@ void Fields::addArrayImpl(const std::string& name, int size, std::function<std::
                          [size, put](std::optional<int> i, const std::string& s) {
                              put(checkIndex(i, size, "an array"), s);
                          }};
+}
+
+int Fields::gridRows(const std::string& name) const {
+    auto it = table_.find(name);
+    return it == table_.end() ? 0 : it->second.gridRows;
 }
 
 bool Fields::has(const std::string& name) const {

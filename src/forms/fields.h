@@ -51,6 +51,9 @@ class Fields {
     }
 
     bool has(const std::string& name) const;
+    // The number of rows of a grid (which prints a row at a time), 0 for
+    // any other value.
+    int gridRows(const std::string& name) const;
     // NAME or NAME[i]. Throws FieldError with a readable reason.
     std::string print(const std::string& ref) const;
     void set(const std::string& ref, const std::string& value);
@@ -59,6 +62,7 @@ class Fields {
     struct Entry {
         std::function<std::string(std::optional<int>)> print;
         std::function<void(std::optional<int>, const std::string&)> set;
+        int gridRows = 0;
     };
     void addGridImpl(const std::string& name, int rows, std::function<int64_t(int, int)> get,
                      std::function<void(int, int, int64_t)> put);
