@@ -5,9 +5,6 @@ namespace rca {
 TForm6::TForm6() : Form("TForm6", "Show RCA", 1100, 720) {
     // The grid and its bands take x 0 .. 728, y 0 .. 448.
     makeSurface(730, 450);
-    auto at = [](Control& c, const std::string& parent, int x, int y, int w, int h) {
-        c.place(parent, {x, y, w, h});
-    };
 
     at(Button7, "", 740, 8, 150, 26);
     at(Button8, "", 740, 38, 150, 26);

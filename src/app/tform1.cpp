@@ -9,9 +9,6 @@ TForm1::TForm1() {
     auto text = [this](const std::string& name, const std::string& caption) -> Label& {
         return add<Label>(name, caption);
     };
-    auto at = [](Control& c, const std::string& parent, int x, int y, int w, int h) {
-        c.place(parent, {x, y, w, h});
-    };
 
     // Groups on the right of the picture.
     at(GroupBoxMask, "", 728, 0, 418, 48);

@@ -86,6 +86,12 @@ class Control {
     int nextObserver_ = 1;
 };
 
+// The layout line of a form's constructor: the control at (x, y), w x h,
+// inside the group box `parent` ("" for the form itself).
+inline Control& at(Control& c, const std::string& parent, int x, int y, int w, int h) {
+    return c.place(parent, {x, y, w, h});
+}
+
 class Edit : public Control {
   public:
     Edit(std::string name, std::string text);
