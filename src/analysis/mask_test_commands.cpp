@@ -50,8 +50,10 @@ void loadPreset(Bench& wb, const std::string& file, bool showLength) {
 // Button '1': the main window's number field picks the file.
 void loadChosenPreset(Bench& wb) {
     const int32_t n = parseNumber(wb.form1().Edit10.text());
-    if (const auto file = preset70File(n)) return loadPreset(wb, *file, true);
-    wb.report("no '70' preset numbered " + std::to_string(n) + "; 0 .. 4 are");
+    if (const auto file = preset70File(n))
+        loadPreset(wb, *file, true);
+    else
+        wb.report("no '70' preset numbered " + std::to_string(n) + "; 0 .. 4 are");
 }
 
 void defineStockPatterns(Bench& wb, TForm13& f) {
