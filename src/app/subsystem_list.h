@@ -12,3 +12,5 @@ RCA_SUBSYSTEM(registerRcaFiles)   // RCA table files
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
+RCA_SUBSYSTEM(registerChangeExplorer) // 'Explore CHANGE': the change matrix picture and charts
+RCA_SUBSYSTEM(registerMaskTest)       // 'Is MASK RCA': the mask pattern and the '70' presets

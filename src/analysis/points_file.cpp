@@ -1,0 +1,88 @@
+#include "analysis/points_file.h"
+
+#include <charconv>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace rca {
+
+namespace {
+
+// One integer of the file, possibly too large for 64 bits.
+struct FileInteger {
+    int64_t value = 0;
+    bool tooLarge = false;
+};
+
+// Reads the next whitespace-separated integer; nullopt at the end of the
+// file or at a word that does not start with one.
+class IntegerReader {
+  public:
+    explicit IntegerReader(std::istream& in) : in_(in) {}
+
+    std::optional<FileInteger> next() {
+        std::string word;
+        if (ended_ || !(in_ >> word)) return std::nullopt;
+        const char* first = word.data();
+        const char* end = word.data() + word.size();
+        if (*first == '+' && end - first > 1 && first[1] != '-') ++first;
+        FileInteger n;
+        const auto [ptr, ec] = std::from_chars(first, end, n.value);
+        if (ec == std::errc::invalid_argument) return ended_ = true, std::nullopt;
+        n.tooLarge = ec == std::errc::result_out_of_range;
+        ended_ = ptr != end; // non-numeric text after the digits ends the file
+        return n;
+    }
+
+  private:
+    std::istream& in_;
+    bool ended_ = false;
+};
+
+bool fits16(const FileInteger& n) {
+    return !n.tooLarge && n.value >= std::numeric_limits<int16_t>::min() &&
+           n.value <= std::numeric_limits<int16_t>::max();
+}
+
+} // namespace
+
+PointsRead readPointsRecord(const std::filesystem::path& file, int32_t record, SetupState& s) {
+    PointsRead got;
+    if (record < 0) {
+        got.negativeRecord = true;
+        return got;
+    }
+    std::ifstream in(file);
+    got.opened = in.is_open();
+    if (!got.opened) return got;
+    IntegerReader read(in);
+    const int64_t skip = int64_t{recordIntegers} * record;
+    for (int64_t i = 0; i < skip; ++i)
+        if (!read.next()) return got;
+    if (!read.next()) return got; // the leading integer
+    for (int k = 0; k < 2 * recordPoints; ++k) {
+        const auto n = read.next();
+        if (!n) break;
+        if (!fits16(*n)) {
+            ++got.rejected;
+            continue;
+        }
+        auto& slot = k % 2 == 0 ? s.bPositions[k / 2] : s.bPositionsY[k / 2];
+        slot = static_cast<int16_t>(n->value);
+        ++got.coordinates;
+    }
+    return got;
+}
+
+int pointsOutsideSquare(const SetupState& s, int count, int rows, int cols) {
+    int outside = 0;
+    for (int k = 0; k < count && k < maxPoints; ++k) {
+        const int x = s.bPositions[k], y = s.bPositionsY[k];
+        if (x < 0 || x >= rows || y < 0 || y >= cols) ++outside;
+    }
+    return outside;
+}
+
+} // namespace rca
