@@ -12,3 +12,5 @@ RCA_SUBSYSTEM(registerRcaFiles)   // RCA table files
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
+RCA_SUBSYSTEM(registerPictureImport) // READ FROM FILE (R): bright pixels of a picture
+RCA_SUBSYSTEM(registerVideo) // the Video menu: picture-size window, frame and strip recorders
