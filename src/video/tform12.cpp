@@ -2,9 +2,9 @@
 
 namespace rca {
 
-TForm12::TForm12() : Form("TForm12", "Y", 470, 420) {
+TForm12::TForm12() : Form("TForm12", "Y", 450, 275) {
     auto at = [](Control& c, int x, int y, int w, int h) { c.place("", {x, y, w, h}); };
-    at(RadioGroup1, 8, 8, 150, 300);
+    at(RadioGroup1, 8, 8, 150, 250);
     at(RadioGroup2, 170, 8, 130, 60);
     at(RadioGroup3, 310, 8, 130, 60);
 
