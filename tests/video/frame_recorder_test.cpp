@@ -142,3 +142,68 @@ TEST_F(Video, SizeWindowSetsTheFrameAndKeepsItsFields) {
 }
 
 } // namespace
+
+namespace {
+
+using namespace videotest;
+
+void savePicture(const std::string& file, QRgb colour) {
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(colour);
+    ASSERT_TRUE(img.save(QString::fromStdString(file), "BMP")) << file;
+}
+
+TEST_F(Video, ThreePicturesAndTheReplayDrawRecordedFiles) {
+    savePicture("video1_2/0000.bmp", qRgb(200, 0, 0));
+    savePicture("video1_1/0000.bmp", qRgb(0, 200, 0));
+    item("Load3pict1").setChecked(true);
+    item("Dntmove1").setChecked(true);
+    wb.run("Playvideo1Click");
+    tick3();
+    Canvas& c = wb.canvas();
+    EXPECT_EQ(c.pixel(0, 0), 200u);
+    EXPECT_EQ(c.pixel(355, 1), 200u << 8);
+    EXPECT_EQ(c.pixel(353, 1), clBtnFace) << "the separator";
+    EXPECT_EQ(c.pixel(172, 352), clBtnFace) << "the missing third picture";
+    EXPECT_TRUE(reported("video1_0/0000.bmp"));
+    // The frame holds what the mode drew.
+    QImage img(QString::fromStdString(frame(0).string()));
+    EXPECT_EQ(fromQColor(img.pixelColor(355, 1)), 200u << 8);
+
+    // 'Ris Load' shows frame 597 / 3 = 199 of the replay folder.
+    savePicture("videoDD3/file0199.bmp", qRgb(0, 0, 200));
+    wb.run("RisLoad1Click");
+    EXPECT_TRUE(item("RisLoad1").checked());
+    EXPECT_EQ(c.pixel(3, 3), 200u << 16);
+    v.replayPosition = 3;
+    wb.run("Button71Click");
+    EXPECT_TRUE(reported("videoDD3/file0001.bmp"));
+}
+
+TEST_F(Video, MakeVideoHidesTheGroupsAndUnmakeShowsThem) {
+    wb.run("Maevideo1Click");
+    EXPECT_EQ(wb.canvas().pixel(0, 345), 0x008080u);
+    EXPECT_FALSE(wb.form1().GroupBoxManage.visible());
+    EXPECT_FALSE(wb.form1().GroupBoxInitial.visible());
+    wb.run("Unmakevideo1Click");
+    EXPECT_TRUE(wb.form1().GroupBoxManage.visible());
+    EXPECT_TRUE(wb.form1().GroupBoxLength.visible());
+}
+
+TEST_F(Video, SeventyPresetsSetTheBorderKindSquareAndSteps) {
+    wb.run("Read702Click");
+    EXPECT_EQ(wb.form1().RadioGroup2.itemIndex(), 1);
+    EXPECT_EQ(wb.form1().RadioGroup3.itemIndex(), 1);
+
+    writeBytes("CA/ca70.dat", {1});
+    wb.form1().Edit2.setText("6");
+    wb.run("Read7022Click");
+    EXPECT_EQ(wb.model().squareField[0], 1);
+    EXPECT_EQ(wb.model().squareRows, 70);
+    EXPECT_EQ(wb.form1().Edit1.text(), "70");
+    EXPECT_TRUE(item("XXXn1").checked());
+    EXPECT_EQ(wb.model().stepsPerPress, 1);
+    EXPECT_EQ(wb.form1().UpDown1.position(), 1);
+}
+
+} // namespace
