@@ -16,6 +16,12 @@ namespace {
 void runImport(Bench& wb, const std::function<void(int x, int y)>& bright) {
     const VideoState& v = wb.state<VideoState>();
     const std::string file = fixedPath(paths::importPicture);
+    if (!frameSizeUsable(v)) {
+        wb.report("cannot import " + file + " at the frame size " + std::to_string(v.frameWidth) +
+                  " x " + std::to_string(v.frameHeight));
+        wb.run("Button3Click");
+        return;
+    }
     const PictureImport r = importPicture(file, v.frameWidth, v.frameHeight, bright);
     for (const std::string& notice : importNotices(file, r, v.frameHeight))
         wb.report(notice);

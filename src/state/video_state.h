@@ -24,4 +24,13 @@ struct VideoState {
     int32_t markX = 0, markY = 0, spare = 0;
 };
 
+// The widest frame the window offers bounds both sides, so a size set by
+// hand cannot ask for gigabytes.
+constexpr int maxFrameSide = 8448;
+
+inline bool frameSizeUsable(const VideoState& v) {
+    return v.frameWidth > 0 && v.frameHeight > 0 && v.frameWidth <= maxFrameSide &&
+           v.frameHeight <= maxFrameSide;
+}
+
 } // namespace rca

@@ -23,7 +23,6 @@ namespace rca {
 namespace {
 
 constexpr int maxOldFrames = 2000;
-constexpr int maxFrameSide = 8448;
 
 struct RecorderMarks {
     MenuItem& dontMove;
@@ -60,11 +59,10 @@ class FrameRecorder {
 
     void tick() {
         const int size = sizes_.RadioGroup1.itemIndex();
-        if (size < 0 || v_.frameWidth <= 0 || v_.frameHeight <= 0 || v_.frameWidth > maxFrameSide ||
-            v_.frameHeight > maxFrameSide) {
+        if (size < 0 || !frameSizeUsable(v_)) {
             notices_.once(RecorderNotices::NoSize, wb_,
-                          "no frame size is selected in the picture-size window: "
-                          "the recorder skips its ticks");
+                          "no frame size is selected in the picture-size window, or the size "
+                          "is out of range: the recorder skips its ticks");
             return;
         }
         if (!marks_.dontMove.checked()) wb_.run("Button2Click");

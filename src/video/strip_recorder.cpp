@@ -38,6 +38,11 @@ class StripRecorder {
     void tick() {
         // The frame recorder shares the counter and may have moved it on.
         if (v_.frameTick < 0 || v_.frameTick >= stripCount) return stop();
+        if (!frameSizeUsable(v_)) {
+            wb_.report("the frame size " + std::to_string(v_.frameWidth) + " x " +
+                       std::to_string(v_.frameHeight) + " cannot be recorded");
+            return stop();
+        }
         wb_.run("Button2Click");
         if (!thin_.checked() || (wb_.model().stepTime + 1) % 3 == 0) {
             if (!strip_.write(v_.frameTick, wb_.canvas().image(), v_.frameWidth, v_.frameHeight)) {

@@ -97,6 +97,13 @@ TEST_F(Import, AHeaderOfAnotherSizeIsReportedAndStillRead) {
     wb.run("READFROMFILE1Click");
     EXPECT_TRUE(reported("352 x 704"));
     EXPECT_EQ(wb.model().squareField[3 / 5 + 511 / 5], 0);
+
+    // A size set by hand beyond the widest frame is refused, not allocated.
+    wb.state<VideoState>().frameWidth = 2000000000;
+    wb.model().squareField.fill(2);
+    wb.run("READFROMFILE1Click");
+    EXPECT_TRUE(reported("at the frame size 2000000000 x 512"));
+    EXPECT_EQ(wb.model().squareField[3 / 5 + 511 / 5], 2);
 }
 
 } // namespace
