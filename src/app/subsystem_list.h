@@ -14,3 +14,5 @@ RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Pred
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
 RCA_SUBSYSTEM(registerChangeExplorer) // 'Explore CHANGE': the change matrix picture and charts
 RCA_SUBSYSTEM(registerMaskTest)       // 'Is MASK RCA': the mask pattern and the '70' presets
+RCA_SUBSYSTEM(registerPictureImport) // READ FROM FILE (R): bright pixels of a picture
+RCA_SUBSYSTEM(registerVideo) // the Video menu: picture-size window, frame and strip recorders

@@ -1,5 +1,6 @@
 #include "files/workdir.h"
 
+#include "files/frame_bmp.h"
 #include "files/weight_profile_file.h"
 #include "state/fixed_paths.h"
 
@@ -52,6 +53,15 @@ std::string initWorkdir(const std::filesystem::path& dir) {
         start.fill(0.21);
         if (!writeProfileFile(profiles.string(), start, true))
             return "cannot create " + profiles.string();
+    }
+    // Frame templates: a header of the right size is all a template needs.
+    for (const FrameSize& size : frameSizes()) {
+        const auto file = dir / size.templatePath;
+        if (std::filesystem::exists(file)) continue;
+        const auto header = bmpHeader(size.width, size.height);
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(header.data()), header.size());
+        if (!std::filesystem::exists(file)) return "cannot create " + file.string();
     }
     return "";
 }

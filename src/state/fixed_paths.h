@@ -23,6 +23,19 @@ inline constexpr std::array<const char*, 5> preset70 = {
     "CA/ca70.dat", "CA/ca70_2.dat", "CA/ca70_5.dat", "CA/ca70_4.dat", "CA/ca70_3.dat"};
 inline constexpr const char* rcaExample = "examp/Exr.dat";
 inline constexpr const char* weightProfiles = "data/dxx.dat";
+// Video frames: the prefix of the numbered frames, one template per size
+// (in the order of the picture-size window), the strip picture, the replay
+// frames, the three-picture inputs and the imported picture.
+inline constexpr const char* framePrefix = "video\\file";
+inline constexpr std::array<const char*, 12> frameTemplates = {
+    "data/f_352_704.bmp", "data/f_864_656.bmp", "data/f_8448_704.bmp", "data/f_352_352.bmp",
+    "data/f_512_512.bmp", "data/f_352_100.bmp", "data/f_704_704.bmp",  "data/f_120_100.bmp",
+    "data/f_704_432.bmp", "data/f_432_432.bmp", "data/f_792_432.bmp",  "data/f_792_640.bmp"};
+inline constexpr const char* stripPicture = "data/filedem24.bmp";
+inline constexpr const char* replayPrefix = "videoDD3\\file";
+inline constexpr std::array<const char*, 3> threePicturePrefixes = {"video1_2/", "video1_1/",
+                                                                    "video1_0/"};
+inline constexpr const char* importPicture = "data\\1_1.BMP";
 
 } // namespace paths
 

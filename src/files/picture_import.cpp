@@ -1,0 +1,78 @@
+#include "files/picture_import.h"
+
+#include "files/frame_bmp.h"
+
+#include <fstream>
+
+namespace rca {
+
+namespace {
+
+// Reads up to `n` bytes; returns how many arrived.
+size_t readSome(std::ifstream& in, uint8_t* to, size_t n) {
+    in.read(reinterpret_cast<char*>(to), static_cast<std::streamsize>(n));
+    return static_cast<size_t>(in.gcount());
+}
+
+} // namespace
+
+PictureImport importPicture(const std::filesystem::path& file, int width, int height,
+                            const std::function<void(int x, int y)>& bright) {
+    PictureImport r;
+    std::ifstream in(file, std::ios::binary);
+    if (!in.is_open() || width <= 0 || height <= 0) {
+        r.opened = in.is_open();
+        return r;
+    }
+    r.opened = true;
+    uint8_t head[bmpHeaderBytes] = {};
+    const size_t got = readSome(in, head, sizeof head);
+    if (got < 14) {
+        r.badOffset = true;
+        return r;
+    }
+    if (auto info = parseBmpHeader(head, got))
+        r.headerProblem = frameHeaderProblem(*info, width, height);
+    else
+        r.headerProblem = "it has no complete picture header";
+    in.clear();
+    in.seekg(0, std::ios::end);
+    const auto fileSize = static_cast<uint64_t>(in.tellg());
+    const uint32_t offset = readLe32(head + 10);
+    if (offset < 14 || offset > fileSize) {
+        r.badOffset = true;
+        return r;
+    }
+    in.seekg(offset);
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    std::vector<uint8_t> row(rowBytes);
+    for (int k = 0; k < height; ++k) {
+        const size_t n = readSome(in, row.data(), rowBytes);
+        const int pixels = static_cast<int>(n / 3);
+        const int y = height - 1 - k;
+        for (int x = 0; x < pixels; ++x)
+            if (row[static_cast<size_t>(x) * 3] > brightBlue) bright(x, y);
+        if (n < rowBytes) {
+            r.pixelsOfPartRow = pixels;
+            break;
+        }
+        ++r.rowsRead;
+    }
+    return r;
+}
+
+std::vector<std::string> importNotices(const std::string& file, const PictureImport& r,
+                                       int height) {
+    if (!r.opened) return {"cannot read " + file + ": the file is missing or not readable"};
+    std::vector<std::string> out;
+    if (!r.headerProblem.empty())
+        out.push_back(file + " does not fit the frame size: " + r.headerProblem);
+    if (r.badOffset)
+        out.push_back(file + ": the pixel offset is missing or outside the file; nothing imported");
+    else if (r.rowsRead < height)
+        out.push_back(file + " is short: " + std::to_string(r.rowsRead) + " of " +
+                      std::to_string(height) + " rows read");
+    return out;
+}
+
+} // namespace rca
