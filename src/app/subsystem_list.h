@@ -12,3 +12,4 @@ RCA_SUBSYSTEM(registerRcaFiles)   // RCA table files
 RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
+RCA_SUBSYSTEM(registerMaskFile)   // the freeze mask file, Do find

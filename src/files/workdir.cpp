@@ -53,6 +53,12 @@ std::string initWorkdir(const std::filesystem::path& dir) {
         if (!writeProfileFile(profiles.string(), start, true))
             return "cannot create " + profiles.string();
     }
+    // The mask file starts empty: 'Write mask' never creates it.
+    const auto maskFile = dir / paths::freezeMaskFile;
+    if (!std::filesystem::exists(maskFile)) {
+        std::ofstream{maskFile, std::ios::binary};
+        if (!std::filesystem::exists(maskFile)) return "cannot create " + maskFile.string();
+    }
     return "";
 }
 

@@ -23,6 +23,7 @@ inline constexpr std::array<const char*, 5> preset70 = {
     "CA/ca70.dat", "CA/ca70_2.dat", "CA/ca70_5.dat", "CA/ca70_4.dat", "CA/ca70_3.dat"};
 inline constexpr const char* rcaExample = "examp/Exr.dat";
 inline constexpr const char* weightProfiles = "data/dxx.dat";
+inline constexpr const char* freezeMaskFile = "MA/mafin.dat";
 
 } // namespace paths
 
