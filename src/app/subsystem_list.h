@@ -13,3 +13,4 @@ RCA_SUBSYSTEM(registerStartup)    // FormShow
 RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Prediction
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
 RCA_SUBSYSTEM(registerMaskFile)   // the freeze mask file, Do find
+RCA_SUBSYSTEM(registerInitialWindow) // Show initial: the point lists, DO
