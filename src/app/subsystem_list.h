@@ -14,3 +14,5 @@ RCA_SUBSYSTEM(registerOwnMarks)   // check-mark-only items, the usage note, Pred
 RCA_SUBSYSTEM(registerRuleView)   // 'Show RCA': the rule table grid, weight profiles, usage charts
 RCA_SUBSYSTEM(registerMaskFile)   // the freeze mask file, Do find
 RCA_SUBSYSTEM(registerInitialWindow) // Show initial: the point lists, DO
+RCA_SUBSYSTEM(registerImprove)       // IMPROVE: TForm11, Timer5, the search driver, snapshots
+RCA_SUBSYSTEM(registerFreeze)        // FREEZE: the freeze mask search, Timer4, Draw frozen

@@ -24,6 +24,8 @@ inline constexpr std::array<const char*, 5> preset70 = {
 inline constexpr const char* rcaExample = "examp/Exr.dat";
 inline constexpr const char* weightProfiles = "data/dxx.dat";
 inline constexpr const char* freezeMaskFile = "MA/mafin.dat";
+inline constexpr const char* improveBase = "IMPROVE/imp000.dat";
+inline constexpr const char* improvePrefix = "IMPROVE\\imp"; // + three digits + ".dat"
 
 } // namespace paths
 
