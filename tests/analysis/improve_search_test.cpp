@@ -46,14 +46,3 @@ TEST(ImproveSearch, FlipTwiceRestoresAndTouchesOnlyPlaneZero) {
     EXPECT_EQ(t[5], 0);
     EXPECT_EQ(t[7], 2);
 }
-
-TEST(ImproveSearch, AcceptanceAndSnapshotNames) {
-    EXPECT_TRUE(acceptTrial(true, 100, 100));
-    EXPECT_FALSE(acceptTrial(true, 99, 100));
-    EXPECT_FALSE(acceptTrial(false, 600, 100));
-    EXPECT_EQ(snapshotName(1), "IMPROVE/imp001.dat");
-    EXPECT_EQ(snapshotName(7), "IMPROVE/imp007.dat");
-    EXPECT_EQ(snapshotName(42), "IMPROVE/imp042.dat");
-    EXPECT_EQ(snapshotName(100), "IMPROVE/imp100.dat");
-    EXPECT_EQ(snapshotName(4999), "IMPROVE/imp4999.dat");
-}
