@@ -16,3 +16,7 @@ RCA_SUBSYSTEM(registerChangeExplorer) // 'Explore CHANGE': the change matrix pic
 RCA_SUBSYSTEM(registerMaskTest)       // 'Is MASK RCA': the mask pattern and the '70' presets
 RCA_SUBSYSTEM(registerPictureImport) // READ FROM FILE (R): bright pixels of a picture
 RCA_SUBSYSTEM(registerVideo) // the Video menu: picture-size window, frame and strip recorders
+RCA_SUBSYSTEM(registerMaskFile)   // the freeze mask file, Do find
+RCA_SUBSYSTEM(registerInitialWindow) // Show initial: the point lists, DO
+RCA_SUBSYSTEM(registerImprove)       // IMPROVE: TForm11, Timer5, the search driver, snapshots
+RCA_SUBSYSTEM(registerFreeze)        // FREEZE: the freeze mask search, Timer4, Draw frozen

@@ -63,6 +63,12 @@ std::string initWorkdir(const std::filesystem::path& dir) {
             .write(reinterpret_cast<const char*>(header.data()), header.size());
         if (!std::filesystem::exists(file)) return "cannot create " + file.string();
     }
+    // The mask file starts empty: 'Write mask' never creates it.
+    const auto maskFile = dir / paths::freezeMaskFile;
+    if (!std::filesystem::exists(maskFile)) {
+        std::ofstream{maskFile, std::ios::binary};
+        if (!std::filesystem::exists(maskFile)) return "cannot create " + maskFile.string();
+    }
     return "";
 }
 

@@ -36,6 +36,9 @@ inline constexpr const char* replayPrefix = "videoDD3\\file";
 inline constexpr std::array<const char*, 3> threePicturePrefixes = {"video1_2/", "video1_1/",
                                                                     "video1_0/"};
 inline constexpr const char* importPicture = "data\\1_1.BMP";
+inline constexpr const char* freezeMaskFile = "MA/mafin.dat";
+inline constexpr const char* improveBase = "IMPROVE/imp000.dat";
+inline constexpr const char* improvePrefix = "IMPROVE\\imp"; // + three digits + ".dat"
 
 } // namespace paths
 

@@ -21,6 +21,8 @@ TEST(InitWorkdir, CreatesFoldersAndSlots) {
         EXPECT_EQ(bytes[103], rca::A);
     }
     EXPECT_EQ(readBytes("w/CA/cawri.dat").size(), 1u);
+    EXPECT_TRUE(fs::is_regular_file("w/MA/mafin.dat"));
+    EXPECT_EQ(readBytes("w/MA/mafin.dat").size(), 0u);
 }
 
 TEST(InitWorkdir, KeepsExistingFiles) {
