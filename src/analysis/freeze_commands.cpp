@@ -11,10 +11,6 @@ namespace rca {
 
 namespace {
 
-MaskExtents extents(const Model& m) {
-    return {m.squareRows, m.squareCols};
-}
-
 // One run: the 'Manage' group shows which way it goes.
 void startRun(Bench& wb) {
     MainControls& f = wb.form1();
@@ -45,18 +41,18 @@ void registerFreeze(Bench& wb) {
     };
     define(wb, item("Nofreeze1", "Mask = 0"), "Click", [&m] {
         m.stepsPerPress = 4;
-        clearFreezeMask(m, extents(m));
+        clearFreezeMask(m, MaskExtents::of(m));
     });
     define(wb, item("BEGIN1", "BEGIN"), "Click", [&m, &s] {
         m.stepsPerPress = 1;
         s.freezeRunRequest = true;
-        clearFreezeMask(m, extents(m));
+        clearFreezeMask(m, MaskExtents::of(m));
     });
     define(wb, item("Go1", "GO"), "Click", [w] { w->form1().Timer4.setEnabled(true); });
     define(wb, item("do1syep1", "do 1 step"), "Click", [w] { startRun(*w); });
     define(wb, item("Finish1", "Do immediate"), "Click", [w] { resetAndGo(*w); });
     define(wb, item("Drawfrozen1", "Draw frozen"), "Click",
-           [w, &m] { drawFrozen(w->canvas(), m, extents(m)); });
+           [w, &m] { drawFrozen(w->canvas(), m, MaskExtents::of(m)); });
     define(wb, f.Timer4, "Timer", [w, &s] {
         if (s.freezeRunRequest) startRun(*w);
     });

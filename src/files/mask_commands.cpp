@@ -11,14 +11,10 @@ namespace rca {
 
 namespace {
 
-MaskExtents extents(const Model& m) {
-    return {m.squareRows, m.squareCols};
-}
-
 // A failed read still copies the buffer (the last image read) into the mask.
 void readMask(Bench& wb) {
     Model& m = wb.model();
-    const MaskExtents e = extents(m);
+    const MaskExtents e = MaskExtents::of(m);
     const std::string file = fixedPath(paths::freezeMaskFile);
     const auto got = readMaskFile(file, m, e);
     const std::string expected = std::to_string(e.fileBytes());
@@ -39,7 +35,7 @@ void readMask(Bench& wb) {
 // FREEZE search starts from an empty mask either way.
 void writeMask(Bench& wb) {
     Model& m = wb.model();
-    const MaskExtents e = extents(m);
+    const MaskExtents e = MaskExtents::of(m);
     copyMaskToBuffer(m, e);
     clearFreezeMask(m, e);
     const std::string file = fixedPath(paths::freezeMaskFile);

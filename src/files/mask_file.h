@@ -3,6 +3,7 @@
 // transfer buffer address both at i + j for every pair of the square, so
 // they touch indices 0 .. rows + cols - 2; the file holds rows x cols bytes
 // of the buffer as a plain run, no header.
+#include "state/engine_state.h"
 #include "state/mask_state.h"
 
 #include <cstddef>
@@ -17,6 +18,8 @@ namespace rca {
 struct MaskExtents {
     int rows, cols;
     MaskExtents(int32_t r, int32_t c);
+    // The square's extents as the model holds them.
+    static MaskExtents of(const EngineState& s) { return {s.squareRows, s.squareCols}; }
     // Indices reached by the pairs: rows + cols - 1, or 0 for an empty square.
     int reach() const;
     size_t fileBytes() const { return static_cast<size_t>(rows) * static_cast<size_t>(cols); }
