@@ -62,10 +62,13 @@ void registerVideoPresets(Bench& wb) {
     auto& second = f.add<MenuItem>("Read7022", "Read 70+ (2)", "Video");
     MenuItem& apres = sharedMark(wb, "XXXn1", "Iz+Acjun+Apres", "T=6");
     Bench* w = &wb;
-    // The mask test window's boxes 12, 10 and 9 join this preset once that
-    // window exists.
-    define(wb, first, "Click", [&f] {
+    // The mask test window is reached by name: it belongs to another
+    // subsystem, and its boxes change its pattern through their own handlers.
+    define(wb, first, "Click", [w, &f] {
         f.RadioGroup2.setItemIndex(1); // 'Circle'
+        if (Form* maskTest = w->form("TForm13"))
+            for (const char* box : {"CheckBox12", "CheckBox10", "CheckBox9"})
+                if (auto* b = maskTest->findAs<CheckBox>(box)) b->setChecked(true);
         f.RadioGroup3.setItemIndex(1); // 'Mask'
     });
     define(wb, second, "Click", [w, &apres] {

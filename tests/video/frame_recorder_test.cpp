@@ -191,9 +191,14 @@ TEST_F(Video, MakeVideoHidesTheGroupsAndUnmakeShowsThem) {
 }
 
 TEST_F(Video, SeventyPresetsSetTheBorderKindSquareAndSteps) {
+    rca::Form& maskTest = *wb.form("TForm13");
+    for (const char* box : {"CheckBox9", "CheckBox10", "CheckBox12"})
+        maskTest.findAs<rca::CheckBox>(box)->setChecked(false);
     wb.run("Read702Click");
     EXPECT_EQ(wb.form1().RadioGroup2.itemIndex(), 1);
     EXPECT_EQ(wb.form1().RadioGroup3.itemIndex(), 1);
+    for (const char* box : {"CheckBox9", "CheckBox10", "CheckBox12"})
+        EXPECT_TRUE(maskTest.findAs<rca::CheckBox>(box)->checked()) << box;
 
     writeBytes("CA/ca70.dat", {1});
     wb.form1().Edit2.setText("6");
