@@ -82,7 +82,7 @@ TForm1::TForm1() {
     const char* lddLabels[] = {"Label18", "Label23", "Label26", "Label27"};
     for (int k = 0; k < 4; ++k) {
         int y = 100 + k * 18;
-        at(text("Row" + std::to_string(k), "[" + std::to_string(k) + "]"), "GroupBoxResults", 6, y,
+        at(text("Row" + std::to_string(k), '[' + std::to_string(k) + ']'), "GroupBoxResults", 6, y,
            30, 16);
         at(text(ldLabels[k], "X"), "GroupBoxResults", 40, y, 56, 16);
         at(text(lddLabels[k], "X"), "GroupBoxResults", 100, y, 56, 16);

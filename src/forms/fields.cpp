@@ -60,6 +60,12 @@ std::pair<std::string, std::optional<int>> splitRef(const std::string& ref) {
     return {ref.substr(0, open), static_cast<int>(parseInt(inner))};
 }
 
+// Words of a printed row, one blank apart.
+void addWord(std::string& out, bool first, const std::string& word) {
+    if (!first) out += ' ';
+    out += word;
+}
+
 } // namespace
 
 template <class T> void Fields::addScalar(const std::string& name, T* v) {
@@ -129,7 +135,7 @@ void Fields::add(const std::string& name, CellInts* v) {
                              if (i) return std::to_string((*v)[checkIndex(i, maxLineCells, "")]);
                              std::string out;
                              for (int c = 0; c < cells(); ++c)
-                                 out += (c ? " " : "") + std::to_string((*v)[c]);
+                                 addWord(out, c == 0, std::to_string((*v)[c]));
                              return out;
                          },
                          [v](std::optional<int> i, const std::string& s) {
@@ -154,7 +160,7 @@ void Fields::addGridImpl(const std::string& name, int rows, std::function<int64_
                              int r = checkIndex(i, rows, "a grid");
                              std::string out;
                              for (int c = 0; c < cells(); ++c)
-                                 out += (c ? " " : "") + std::to_string(get(r, c));
+                                 addWord(out, c == 0, std::to_string(get(r, c)));
                              return out;
                          },
                          [rows, put](std::optional<int> i, const std::string& s) {
@@ -177,7 +183,7 @@ void Fields::addListImpl(const std::string& name, int capacity, int32_t* count,
                              std::string out;
                              int n = std::min(std::max(*count, 0), capacity);
                              for (int k = 0; k < n; ++k)
-                                 out += (k ? " " : "") + std::to_string(get(k));
+                                 addWord(out, k == 0, std::to_string(get(k)));
                              return out;
                          },
                          [capacity, put](std::optional<int> i, const std::string& s) {
@@ -206,7 +212,7 @@ void Fields::addArrayImpl(const std::string& name, int size, std::function<std::
                              if (i) return get(checkIndex(i, size, ""));
                              std::string out;
                              for (int k = 0; k < size; ++k)
-                                 out += (k ? " " : "") + get(k);
+                                 addWord(out, k == 0, get(k));
                              return out;
                          },
                          [size, put](std::optional<int> i, const std::string& s) {
