@@ -3,11 +3,13 @@ JOBS ?= $(shell nproc)
 RELEASE_DIR := build
 TEST_DIR := build-asan
 PY_DIR := build-py
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS ?= 60
 # Debian's interpreter: the one pybind11, NumPy and pytest are installed for.
 PYTHON := /usr/bin/python3
 WORKDIR ?= $(CURDIR)/workdir
 
-.PHONY: run test deps build build-test python bench screenshot clean
+.PHONY: run test deps build build-test python fuzz bench screenshot clean
 
 deps:
 	./scripts/install-deps.sh
@@ -36,6 +38,22 @@ test: build-test python
 	RCALAB_CLI=$(PY_DIR)/src/cli/rcalab-cli PYTHONPATH=$(PY_DIR)/src/python \
 		$(PYTHON) -m pytest -q -p no:cacheprovider tests/python
 
+# Each fuzz target runs FUZZ_SECONDS on a copy of its corpus (clang,
+# libFuzzer, ASan + UBSan); new inputs that find faults belong in
+# fuzz/corpus/NAME, where `make test` replays them.
+FUZZ_FLAGS := -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -g -O1
+fuzz:
+	./scripts/install-deps.sh --fuzz
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DRCALAB_FUZZ=ON -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse
+	for t in file_readers script number_parse; do \
+		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp fuzz/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/ && \
+		ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 $(FUZZ_DIR)/corpus/$$t || exit 1; \
+	done
+
 bench: build
 	$(RELEASE_DIR)/bench/rcalab-bench
 
@@ -43,4 +61,4 @@ screenshot: build
 	RCALAB_SCREENSHOT_DELAY_MS=1500 ./scripts/screenshot.sh $(RELEASE_DIR) docs/screenshot.png Button58 Button6
 
 clean:
-	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(PY_DIR)
+	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(PY_DIR) $(FUZZ_DIR)

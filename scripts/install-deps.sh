@@ -9,6 +9,11 @@ libgtest-dev libgmock-dev libbenchmark-dev \
 pybind11-dev python3-dev python3-numpy python3-pytest \
 xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core"
 
+# `install-deps.sh --fuzz` adds what the libFuzzer builds need.
+if [ "${1:-}" = "--fuzz" ]; then
+    PACKAGES="$PACKAGES clang-14 libfuzzer-14-dev libclang-rt-14-dev"
+fi
+
 missing=""
 for p in $PACKAGES; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

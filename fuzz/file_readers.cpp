@@ -1,0 +1,67 @@
+// Every reader of outside bytes on one input: the first byte picks the
+// reader, the second an extent or record, the rest is the file.
+#include "analysis/points_file.h"
+#include "files/mask_file.h"
+#include "files/picture_import.h"
+#include "files/rca_codec.h"
+#include "files/square_codec.h"
+#include "files/weight_profile_file.h"
+#include "state/engine_state.h"
+#include "state/setup_state.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path scratchFile() {
+    static const auto path = std::filesystem::temp_directory_path() /
+                             ("rcalab-fuzz-" + std::to_string(::getpid()) + ".dat");
+    return path;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) return 0;
+    const uint8_t pick = data[0] % 6, arg = data[1];
+    const auto file = scratchFile();
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data + 2), static_cast<std::streamsize>(size - 2));
+    switch (pick) {
+    case 0: {
+        int32_t length = 0;
+        rca::Line line{};
+        rca::readSquareFile(file, length, line);
+        break;
+    }
+    case 1: {
+        auto table = std::make_unique<rca::RcaTable>();
+        rca::readRcaFile(file, *table);
+        break;
+    }
+    case 2: {
+        auto mask = std::make_unique<rca::MaskState>();
+        rca::readMaskFile(file, *mask, rca::MaskExtents(arg, 255 - arg));
+        break;
+    }
+    case 3: {
+        rca::ProfileValues values{};
+        rca::readProfileFile(file.string(), values);
+        break;
+    }
+    case 4: {
+        auto points = std::make_unique<rca::SetupState>();
+        rca::readPointsRecord(file, static_cast<int8_t>(arg), *points);
+        break;
+    }
+    default:
+        rca::importPicture(file, 1 + arg * 4, 1 + (255 - arg) * 3, [](int, int) {});
+        break;
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+// Replays a corpus through a fuzz target without libFuzzer, so every input
+// that once found a fault stays a regression test in the ordinary build.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
+int main(int argc, char** argv) {
+    size_t inputs = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            ++inputs;
+        }
+    }
+    std::printf("%zu inputs replayed\n", inputs);
+    return inputs == 0 ? 1 : 0;
+}
