@@ -7,8 +7,8 @@ namespace rca {
 
 void registerOwnMarks(Bench& wb) {
     MainControls& f = wb.form1();
-    for (MenuItem* item : {&f.NoDRAW1, &f.Nographics1, &f.MouseSoliton1, &f.Vnacalo1, &f.Estobr1,
-                           &f.zaplambdX1, &f.WriteLOGfile1})
+    for (MenuItem* item :
+         {&f.NoDRAW1, &f.Nographics1, &f.MouseSoliton1, &f.Vnacalo1, &f.Estobr1, &f.zaplambdX1})
         defineToggle(wb, *item);
     define(wb, f.F11, "Click", [&f] {
         f.F11.toggle();

@@ -6,6 +6,7 @@
 #include "engine/trial_check.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "state/batch_outputs.h"
 
 #include <string>
 
@@ -61,10 +62,6 @@ void reverse(Bench& wb) {
     wb.run("Button3Click");
 }
 
-// The 'Write Qhist' batch output belongs to the square window; until it
-// exists there is no file to close.
-void closeQhistOutputFile() {}
-
 // Button7Click, in this order.
 void stop(Bench& wb) {
     MainControls& f = wb.form1();
@@ -77,7 +74,9 @@ void stop(Bench& wb) {
     f.Timer2.setEnabled(false);
     f.Button6.setEnabled(true);
     f.Timer3.setEnabled(false);
-    if (f.WriteLOGfile1.checked()) closeQhistOutputFile();
+    // 'Read RCA->"Square"' opens its window now and keeps no mark, so the
+    // first 'Write Qhist' output closes whenever it is open.
+    wb.state<BatchOutputs>().close(1);
 }
 
 // Button69Click. The per-cell experiment accumulators it clears belong to

@@ -69,6 +69,13 @@ std::string initWorkdir(const std::filesystem::path& dir) {
         std::ofstream{maskFile, std::ios::binary};
         if (!std::filesystem::exists(maskFile)) return "cannot create " + maskFile.string();
     }
+    // Two sample records of eight points each, inside a 51 x 51 square.
+    const auto points = dir / fixedPath(paths::pointsFile);
+    if (!std::filesystem::exists(points)) {
+        std::ofstream(points) << "0  10 10  10 12  12 10  12 12  30 30  30 32  32 30  32 32\n"
+                              << "1  20 5  21 5  22 5  23 5  24 5  25 5  26 5  27 5\n";
+        if (!std::filesystem::exists(points)) return "cannot create " + points.string();
+    }
     return "";
 }
 

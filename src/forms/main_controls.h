@@ -201,7 +201,7 @@ class MainControls : public Form {
     RCA_CONTROL(MenuItem, ShowII1, "Show (II)", "Manage", true);
     // KiyFile, T=6, Video, EXPO_1, Help
     RCA_CONTROL(MenuItem, zaplambdX1, "zap lambdX", "KiyFile", true);
-    RCA_CONTROL(MenuItem, WriteLOGfile1, "Read RCA->\"Square\"", "T=6", true);
+    RCA_CONTROL(MenuItem, WriteLOGfile1, "Read RCA->\"Square\"", "T=6", false); // opens TForm15
     RCA_CONTROL(MenuItem, Nographics1, "No graphics", "T=6", true);
     RCA_CONTROL(MenuItem, NoDRAW1, "No DRAW", "Video", true);
     RCA_CONTROL(MenuItem, notpaint1, "not paint", "EXPO_1", true);

@@ -40,6 +40,12 @@ inline constexpr const char* freezeMaskFile = "MA/mafin.dat";
 inline constexpr const char* improveBase = "IMPROVE/imp000.dat";
 inline constexpr const char* improvePrefix = "IMPROVE\\imp"; // + three digits + ".dat"
 
+inline constexpr const char* pointsFile = "8r50\\8r.dat";
+// The 'Write Qhist' outputs: "(n=8)" makes the first, "(any n)" the four logs.
+inline constexpr const char* qhistOutput = "8r50\\L4.dat";
+inline constexpr std::array<const char*, 4> qhistLogs = {"LOG\\isc.log", "LOG\\f3.log",
+                                                         "LOG\\f6.log", "LOG\\nb.log"};
+
 } // namespace paths
 
 inline std::string fixedPath(std::string_view name) {

@@ -97,6 +97,7 @@ TEST(PointsFile, ReadsOneRecordAndLeavesWhatItCannotRead) {
 
 TEST(PointsFile, AMissingFileOrAHugeRecordNumberReadsNothing) {
     TempWorkdir dir;
+    fs::remove("8r50/8r.dat"); // init-workdir writes a sample
     SetupState s;
     s.bPositions.fill(untouched);
     EXPECT_FALSE(readPointsRecord("8r50/8r.dat", 0, s).opened);
