@@ -20,3 +20,4 @@ RCA_SUBSYSTEM(registerMaskFile)   // the freeze mask file, Do find
 RCA_SUBSYSTEM(registerInitialWindow) // Show initial: the point lists, DO
 RCA_SUBSYSTEM(registerImprove)       // IMPROVE: TForm11, Timer5, the search driver, snapshots
 RCA_SUBSYSTEM(registerFreeze)        // FREEZE: the freeze mask search, Timer4, Draw frozen
+RCA_SUBSYSTEM(registerT6)            // T=6: the trial generator and its sweep, Show T6, T6 Graf
