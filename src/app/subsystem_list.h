@@ -21,3 +21,4 @@ RCA_SUBSYSTEM(registerInitialWindow) // Show initial: the point lists, DO
 RCA_SUBSYSTEM(registerImprove)       // IMPROVE: TForm11, Timer5, the search driver, snapshots
 RCA_SUBSYSTEM(registerFreeze)        // FREEZE: the freeze mask search, Timer4, Draw frozen
 RCA_SUBSYSTEM(registerSquareWindow)   // Show SQUARE RCA: points file records, Write Qhist, Timer7
+RCA_SUBSYSTEM(registerT6)            // T=6: the trial generator and its sweep, Show T6, T6 Graf

@@ -39,6 +39,9 @@ inline constexpr const char* importPicture = "data\\1_1.BMP";
 inline constexpr const char* freezeMaskFile = "MA/mafin.dat";
 inline constexpr const char* improveBase = "IMPROVE/imp000.dat";
 inline constexpr const char* improvePrefix = "IMPROVE\\imp"; // + three digits + ".dat"
+// The square presets of the 'T=6' menu.
+inline constexpr const char* preset31 = "CA/ca31.dat";
+inline constexpr const char* preset71 = "CA/ca71.dat";
 
 inline constexpr const char* pointsFile = "8r50\\8r.dat";
 // The 'Write Qhist' outputs: "(n=8)" makes the first, "(any n)" the four logs.
