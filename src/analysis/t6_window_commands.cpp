@@ -92,7 +92,7 @@ void registerGraph(Bench& wb, T6State& s) {
                                {&f.Edit8, &s.graphValue8},
                                {&f.Edit9, &s.graphValue9},
                                {&f.Edit10, &s.graphValue10}})
-        define(wb, *edit, "Change", [edit, value] { *value = parseNumber(edit->text()); });
+        define(wb, *edit, "Change", [e = edit, v = value] { *v = parseNumber(e->text()); });
     define(wb, f.Button1, "Click", [&f, &s] { plotView(f, s); });
     define(wb, f.Button2, "Click",
            [&f, &s] { plotPhases(f, phaseDifferencePlot(s, checkedPhases(f))); });
