@@ -48,11 +48,11 @@ fuzz:
 		-DRCALAB_FUZZ=ON -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse
-	for t in file_readers script number_parse; do \
+	failed=""; for t in file_readers script number_parse; do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp fuzz/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/ && \
 		ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
-			-print_final_stats=1 $(FUZZ_DIR)/corpus/$$t || exit 1; \
-	done
+			-print_final_stats=1 $(FUZZ_DIR)/corpus/$$t || failed="$$failed $$t"; \
+	done; [ -z "$$failed" ] || { echo "fuzz targets that stopped:$$failed"; exit 1; }
 
 bench: build
 	$(RELEASE_DIR)/bench/rcalab-bench
