@@ -52,8 +52,8 @@ void showDefaultsFirstPart(Workbench& wb) {
         f.maskRight[d]->setChecked(false);
     f.RadioGroup8.setItemIndex(0); // '1 dim.'
     wb.runStartupStep(7);
-    // 'GLAVN UNV', 'IS ZAP', 'is def' and 'Dnt move' (video) come with their
-    // menus; so do the four experiment integers (55, 443, 724, 614).
+    // The four experiment integers (55, 443, 724, 614) serve menus this
+    // program does not have.
     f.UpDown6.setPosition(0);
     wb.runStartupStep(8);
     // 'Is IZM' and the river/NAK/Vid marks are experimental.
@@ -66,16 +66,12 @@ void showDefaultsFirstPart(Workbench& wb) {
 // marks, pens.
 void showDefaultsSecondPart(Workbench& wb) {
     TForm1& f = wb.form1();
-    // framesPerTick, 'Quolil', 'Cnc', 'ACons' and the picture-size window's
-    // choices come with the video recorder and the experiments.
     for (int step = 10; step <= 12; ++step)
         wb.runStartupStep(step);
     setMarks({&f.Nographics1, &f.MouseSoliton1, &f.NoDRAW1}, false);
     wb.runStartupStep(13);
     wb.runStartupStep(14);
     wb.runStartupStep(15);
-    // '1 Or 3', 'P or M', 'Iz+Acjun+Apres', 'Cadr', the rule-view and T6
-    // windows and the 'C or S' selector come with their windows.
     f.RadioGroupMouse.setItemIndex(0);
     wb.runStartupStep(16);
     f.Edit6.setText("0");
@@ -85,15 +81,11 @@ void showDefaultsSecondPart(Workbench& wb) {
     wb.runStartupStep(18);
     wb.runStartupStep(19);
     wb.runStartupStep(20);
-    // 'Read RCA->"Mask"', '1 OR 3 SQUARE', the square window's 'k =' and the
-    // mask test window's boxes come with those windows.
     f.RadioGroupMouse.setItemIndex(0);
     setMarks({&f.randomize2, &f.IsStopwhenN1}, false);
     f.IsStopwhenNC01.setChecked(true);
     setMarks({&f.IaStopwhenReverse1, &f.IsStopwheniCX1, &f.Nonreversible1}, false);
     wb.runStartupStep(21);
-    // 'Show parameters', 'C ? B', 'View initial', 'T=2' and 'T=3' come with
-    // the T6 and square windows.
     f.UpDown4.setPosition(5); // its handler does not run: the pens keep theirs
     setMarks({&f.ShowI1, &f.ShowII1}, false);
     wb.runStartupStep(23);
@@ -113,8 +105,6 @@ void showDefaultsLastPart(Workbench& wb) {
     f.Label21.setCaption("+");
     wb.runStartupStep(27);
     wb.runStartupStep(28);
-    // The 'sd' selector and the frame size (512 x 512) come with the
-    // searches and the video recorder.
     f.RadioGroup2.setItemIndex(1); // Circle
     m.stepsPerPress = 1;
     f.Edit2.setText("1");

@@ -4,6 +4,8 @@
 // user action, a change from code and a script's `call` run the same command.
 #include "forms/bench.h"
 
+#include <type_traits>
+
 namespace rca {
 
 // "TForm6.Button14Click", or "Button14Click" on the main form.
@@ -15,26 +17,14 @@ inline Handler runner(Bench& wb, const std::string& command) {
     return [&wb, command] { wb.run(command); };
 }
 
-inline void wire(Bench& wb, Button& b, const std::string& c) {
-    b.onClick = runner(wb, c);
-}
-inline void wire(Bench& wb, CheckBox& b, const std::string& c) {
-    b.onClick = runner(wb, c);
-}
-inline void wire(Bench& wb, MenuItem& m, const std::string& c) {
-    m.onClick = runner(wb, c);
-}
-inline void wire(Bench& wb, RadioGroup& g, const std::string& c) {
-    g.onClick = runner(wb, c);
-}
-inline void wire(Bench& wb, UpDown& u, const std::string& c) {
-    u.onClick = runner(wb, c);
-}
-inline void wire(Bench& wb, Edit& e, const std::string& c) {
-    e.onChange = runner(wb, c);
-}
-inline void wire(Bench& wb, Timer& t, const std::string& c) {
-    t.onTimer = runner(wb, c);
+// Edits run their command on a change, timers on a tick, the rest on a click.
+template <class C> void wire(Bench& wb, C& control, const std::string& command) {
+    if constexpr (std::is_same_v<C, Edit>)
+        control.onChange = runner(wb, command);
+    else if constexpr (std::is_same_v<C, Timer>)
+        control.onTimer = runner(wb, command);
+    else
+        control.onClick = runner(wb, command);
 }
 
 // Registers `fn` as the control's `event` handler ("Click", "Change",
