@@ -47,8 +47,8 @@ fuzz:
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DRCALAB_FUZZ=ON -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse
-	failed=""; for t in file_readers script number_parse; do \
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse fuzz_cli_options
+	failed=""; for t in file_readers script number_parse cli_options; do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp fuzz/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/ && \
 		ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
 			-print_final_stats=1 $(FUZZ_DIR)/corpus/$$t || failed="$$failed $$t"; \

@@ -1,13 +1,18 @@
 // Every reader of outside bytes on one input: the first byte picks the
 // reader, the second an extent or record, the rest is the file.
 #include "analysis/points_file.h"
+#include "files/frame_bmp.h"
 #include "files/mask_file.h"
 #include "files/picture_import.h"
+#include "files/preset_byte.h"
 #include "files/rca_codec.h"
 #include "files/square_codec.h"
 #include "files/weight_profile_file.h"
 #include "state/engine_state.h"
 #include "state/setup_state.h"
+#include "state/square_state.h"
+#include "video/frame_template.h"
+#include "video/strip_file.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,6 +20,7 @@
 #include <fstream>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -28,7 +34,7 @@ std::filesystem::path scratchFile() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
-    const uint8_t pick = data[0] % 6, arg = data[1];
+    const uint8_t pick = data[0] % 9, arg = data[1];
     const auto file = scratchFile();
     std::ofstream(file, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data + 2), static_cast<std::streamsize>(size - 2));
@@ -57,6 +63,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 4: {
         auto points = std::make_unique<rca::SetupState>();
         rca::readPointsRecord(file, static_cast<int8_t>(arg), *points);
+        break;
+    }
+    case 5: {
+        auto square = std::make_unique<rca::SquareState>();
+        rca::readPresetByte(file, *square);
+        break;
+    }
+    case 6: {
+        const auto& size = rca::frameSizes()[arg % rca::frameSizes().size()];
+        std::vector<uint8_t> buffer(rca::bmpHeaderBytes + arg % 16);
+        rca::loadTemplate(file, size.width, size.height, buffer);
+        break;
+    }
+    case 7: {
+        rca::StripFile strip;
+        strip.open(file);
         break;
     }
     default:

@@ -1,5 +1,8 @@
 #include "forms/canvas.h"
 
+#include "io/replace_file.h"
+
+#include <QBuffer>
 #include <QPainter>
 #include <algorithm>
 
@@ -102,7 +105,11 @@ void Canvas::drawImage(int x, int y, const QImage& img) {
 }
 
 bool Canvas::savePng(const std::string& path) const {
-    return image_.save(QString::fromStdString(path), "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image_.save(&buffer, "PNG")) return false;
+    return replaceFile(path, bytes.constData(), static_cast<size_t>(bytes.size())).empty();
 }
 
 } // namespace rca
