@@ -46,7 +46,7 @@ struct Writer {
     std::function<bool(const fs::path&)> write;
 };
 
-TEST(PartialWrite, EveryWriterReportsAFailedWriteAndChosenFilesKeepTheirOldContents) {
+TEST(PartialWrite, TruncatedPictureOnAFullDiskAndEveryWriterReportsIt) {
     auto mask = std::make_unique<rca::MaskState>();
     const std::vector<Writer> writers = {
         {"rca table", true,
