@@ -2,8 +2,9 @@
 # Long runs that must stay flat in memory, with the resident size sampled
 # every 10 s into OUT.rss ("seconds kB" per line).
 #   scripts/soak.sh batch BUILD_DIR OUT TRIALS   a headless batch (--seed 1 --json)
-#   scripts/soak.sh gui BUILD_DIR OUT SECONDS    the window's continuous run ('GO')
-#                                                under Xvfb, then a screenshot OUT.png
+#   scripts/soak.sh gui BUILD_DIR OUT SECONDS    the window's batch mode ('Timer10' in
+#                                                'Initial': random trials one after
+#                                                another) under Xvfb, then OUT.png
 set -eu
 [ $# -eq 4 ] || { echo "usage: $0 batch|gui BUILD_DIR OUT TRIALS|SECONDS" >&2; exit 2; }
 mode=$1 build=$(realpath "$2") out=$(realpath -m "$3") amount=$4
@@ -12,11 +13,11 @@ trap 'rm -rf "$work"' EXIT
 "$build/src/cli/rcalab-cli" init-workdir "$work/wd" >/dev/null
 cd "$work/wd"
 
-sample() { # PROCESS_NAME: until it exits
+sample() { # FULL_COMMAND_LINE_PATTERN: until that process exits
     start=$(date +%s)
     : >"$out.rss"
     while sleep 10; do
-        pid=$(pgrep -n -x "$1") || break
+        pid=$(pgrep -n -f "$1") || break
         kb=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status" 2>/dev/null) || break
         [ -n "$kb" ] || break
         echo "$(($(date +%s) - start)) $kb" >>"$out.rss"
@@ -25,13 +26,13 @@ sample() { # PROCESS_NAME: until it exits
 
 case $mode in
 batch)
-    sample rcalab-cli &
+    sample "^$build/src/cli/rcalab-cli batch" &
     /usr/bin/time -v "$build/src/cli/rcalab-cli" batch --trials "$amount" --seed 1 --json \
         >"$out.json" 2>"$out.time"
     ;;
 gui)
-    sample rcalab &
-    RCALAB_SCREENSHOT="$out.png" RCALAB_SCREENSHOT_CLICKS=Button6 \
+    sample "^$build/src/gui/rcalab\$" &
+    RCALAB_SCREENSHOT="$out.png" RCALAB_SCREENSHOT_CLICKS=Timer101 \
     RCALAB_SCREENSHOT_DELAY_MS=$((amount * 1000)) \
         timeout $((amount + 120)) xvfb-run -a -s "-screen 0 1280x1024x24" \
         /usr/bin/time -v "$build/src/gui/rcalab" 2>"$out.time"
