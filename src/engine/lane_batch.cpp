@@ -173,9 +173,7 @@ class LaneRunner {
                 Model& m = source_.model();
                 const int64_t trial = fold_.reserve();
                 LinePlanes one, two;
-                if (!FastRule(m.lineLength, circle_, mask_).fitsLanePair64() ||
-                    !packLine(m.lineI, m.lineLength, one) ||
-                    !packLine(m.lineII, m.lineLength, two)) {
+                if (!lanesHold(m, one, two)) {
                     fold_.put(trial, runScalarTrial(m));
                     continue;
                 }
@@ -190,6 +188,12 @@ class LaneRunner {
                 load(2 * s + 1, two, m.lineLength);
             }
         }
+    }
+
+    // Packs both lines when they fit in 64-bit lanes with their margins.
+    bool lanesHold(const Model& m, LinePlanes& one, LinePlanes& two) const {
+        return m.lineLength > 0 && FastRule(m.lineLength, circle_, mask_).fitsLanePair64() &&
+               packLine(m.lineI, m.lineLength, one) && packLine(m.lineII, m.lineLength, two);
     }
 
     void load(int lane, const LinePlanes& p, int length) {

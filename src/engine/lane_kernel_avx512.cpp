@@ -1,7 +1,9 @@
 // Built with -mavx512f; called only when the processor has AVX-512 F.
 // g++ 12 warns about the placeholder operands its own AVX-512 intrinsics
 // leave unset (its bug 105593); they are never read.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 #include "engine/lane_kernel_body.h"
 
 namespace rca {

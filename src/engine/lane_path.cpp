@@ -5,6 +5,7 @@
 namespace rca {
 
 bool lanePathSupported(LanePath path) {
+    __builtin_cpu_init(); // in case this runs before the static constructors
     switch (path) {
     case LanePath::Scalar:
         return true;
