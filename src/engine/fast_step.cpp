@@ -58,6 +58,15 @@ FastRule::FastRule(int length, bool circle, const NeighbourMask& mask)
     if (circle_) back_ = (length_ - margin % length_) % length_;
 }
 
+int FastRule::wideShifts(std::array<int, 2 * maxDistance>& out) const {
+    int n = 0;
+    for (int d = 1; d <= maxDistance; ++d) {
+        if (left_[d]) out[n++] = margin - d;
+        if (right_[d]) out[n++] = margin + d;
+    }
+    return n;
+}
+
 namespace {
 
 // Word w holds cells 8w .. 8w+7; bytes past the array read as 0 (C), which

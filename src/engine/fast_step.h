@@ -92,6 +92,9 @@ class FastRule {
     int length() const { return length_; }
     // Lines this short fit in 64-bit lanes with their margins.
     bool fitsLanePair64() const { return length_ + 2 * margin <= 64; }
+    // The right shifts of the line with its margins that bring each masked
+    // neighbour onto its cell; returns how many of `out` are used.
+    int wideShifts(std::array<int, 2 * maxDistance>& out) const;
     // Cells that a masked C at the given positions activates.
     template <class W> W activated(W c) const;
     template <class W> Planes<W> next(const Planes<W>& p) const;

@@ -1,45 +1,14 @@
 #include "engine/headless_batch.h"
 
-#include "engine/batch_runner.h"
+#include "engine/batch_trials.h"
 #include "engine/fast_step.h"
-#include "engine/random.h"
+#include "engine/lane_batch.h"
 #include "engine/trial_outcome.h"
-#include "model/model.h"
-#include "setup/random_line.h"
 
 #include <algorithm>
 #include <memory>
 
 namespace rca {
-
-namespace {
-
-// The model as the workbench has it after clicking 'Timer10': settings from
-// the configuration, counters and tallies cleared.
-std::unique_ptr<Model> batchModel(const HeadlessBatchConfig& c) {
-    auto m = std::make_unique<Model>();
-    m->neighbourMask = c.mask;
-    m->borderMode = c.borderMode;
-    m->batchLengthMin = c.lengthMin;
-    m->batchLengthMax = c.lengthMax;
-    m->trialsPerBatch = c.trials;
-    m->stepLimit = c.stepLimit;
-    m->randomState = c.randomState;
-    m->cPointCount = 0;
-    m->reverseMode = false;
-    return m;
-}
-
-// Timer10Timer and 'Random', without the controls, picture and square file.
-void setUpTrial(Model& m) {
-    const BatchTrialDraw d = drawBatchTrial(m.randomState, m.batchLengthMin, m.batchLengthMax);
-    m.lineLength = d.length;
-    m.bPointCount = d.bCount;
-    resetTrialRunState(m);
-    drawRandomLine(m, m);
-}
-
-} // namespace
 
 uint32_t derivedSeed(uint32_t seed, uint64_t index) {
     // splitmix64's finaliser over the pair.
@@ -56,12 +25,17 @@ uint32_t clockSeed(int64_t clockNanos, int32_t trialCount) {
 
 HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
                                      const HeadlessBatchControl& control) {
+    return runHeadlessBatchOn(lanePathInUse(), config, control);
+}
+
+HeadlessBatchResult runHeadlessBatchOn(LanePath path, const HeadlessBatchConfig& config,
+                                       const HeadlessBatchControl& control) {
+    if (path != LanePath::Scalar && lanePathSupported(path))
+        return runLaneBatch(path, config, control);
     std::unique_ptr<Model> model = batchModel(config);
     Model& m = *model;
-    const std::function<int64_t()> clock = config.clock ? config.clock : wallClockNanos;
-    const std::function<uint32_t()> reseed = [&m, &config, &clock] {
-        return config.seed ? derivedSeed(*config.seed, static_cast<uint32_t>(m.trialCount))
-                           : clockSeed(clock(), m.trialCount);
+    const std::function<uint32_t()> reseed = [&m, r = batchReseed(config)] {
+        return r(m.trialCount);
     };
 
     HeadlessBatchResult result;

@@ -1,6 +1,7 @@
 #pragma once
 // The 'Timer10' batch mode without controls, timers or canvas: the same
 // draws, set-ups, steps and trial check, one trial after another.
+#include "engine/lane_path.h"
 #include "state/batch_stats.h"
 #include "state/engine_state.h"
 
@@ -45,8 +46,13 @@ struct HeadlessBatchControl {
     std::function<void(int32_t trialCount)> progress;
 };
 
+// On the path lanePathInUse() names.
 HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
                                      const HeadlessBatchControl& control = {});
+// On the given path; one the processor lacks falls back to the scalar path.
+// Every path gives the same result for a seeded batch.
+HeadlessBatchResult runHeadlessBatchOn(LanePath path, const HeadlessBatchConfig& config,
+                                       const HeadlessBatchControl& control = {});
 
 // A well-mixed 32-bit seed from a base seed and an index (a trial count, or
 // a configuration's place in a sweep).

@@ -78,10 +78,14 @@ void computeTrialOutcome(Model& m) {
     m.bothDoneAt3 = t1 == 3 && t2 == 3 ? 1 : 0;
 }
 
-BatchCheck batchTrialCheck(Model& m, const std::function<uint32_t()>& reseed) {
-    const bool timedOut = m.stepTime > m.stepLimit;
+bool batchTrialOver(const Model& m) {
     const bool finished = m.lineIDone != 0 && m.lineIIDone != 0 && m.stepTime > 1;
-    if (!finished && !timedOut) return BatchCheck::Running;
+    return finished || m.stepTime > m.stepLimit;
+}
+
+BatchCheck batchTrialCheck(Model& m, const std::function<uint32_t()>& reseed) {
+    if (!batchTrialOver(m)) return BatchCheck::Running;
+    const bool timedOut = m.stepTime > m.stepLimit;
 
     addWrapped(m.trialCount, 1);
     if (m.trialCount % 128 == 0 && reseed) m.randomState = reseed();

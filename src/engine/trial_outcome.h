@@ -18,6 +18,10 @@ enum class BatchCheck {
     BatchComplete // over, and the batch has reached trialsPerBatch
 };
 
+// Whether the batch-mode check ends the trial now: both lines done after
+// stepTime 1, or stepTime past stepLimit.
+bool batchTrialOver(const Model& m);
+
 // Steps 1 to 5 of the batch-mode trial check. `reseed` is called when
 // trialCount reaches a multiple of 128 and returns the new generator state.
 BatchCheck batchTrialCheck(Model& m, const std::function<uint32_t()>& reseed);

@@ -1,6 +1,7 @@
 #include "engine/headless_batch.h"
 
 #include "app/workbench.h"
+#include "engine/batch_numbers.h"
 #include "forms/virtual_clock.h"
 
 #include <gtest/gtest.h>
@@ -9,38 +10,6 @@
 
 namespace rca {
 namespace {
-
-template <class Int>
-std::vector<int64_t> numbers(const BatchStatsOf<Int>& s, int32_t f1, int32_t f2, int32_t f3) {
-    return {s.trialCount,
-            s.timeoutCount,
-            s.zeroDriftCount,
-            s.nonZeroDriftCount,
-            s.keptCount,
-            s.keptTimeSum,
-            s.keptEvenCount,
-            s.keptEvenTimeSum,
-            s.keptOddCount,
-            s.keptOddTimeSum,
-            s.bothThreeCount,
-            s.changedEvenCount,
-            s.changedEvenTimeSum,
-            s.changedOddCount,
-            s.changedOddTimeSum,
-            s.drift1Count,
-            s.drift1TimeSum,
-            s.drift2to4Count,
-            s.drift2to4TimeSum,
-            s.drift5PlusCount,
-            s.drift5PlusTimeSum,
-            f1,
-            f2,
-            f3};
-}
-
-std::vector<int64_t> numbers(const HeadlessBatchResult& r) {
-    return numbers(r.stats, r.failCount1, r.failCount2, r.failCount3);
-}
 
 struct WorkbenchRun {
     std::vector<int64_t> counters;
