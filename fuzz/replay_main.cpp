@@ -14,6 +14,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream in(entry.path(), std::ios::binary);
+            if (!in) {
+                std::fprintf(stderr, "cannot read %s\n", entry.path().c_str());
+                return 1;
+            }
             std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
             LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
             ++inputs;

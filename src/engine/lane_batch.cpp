@@ -141,8 +141,7 @@ class LaneRunner {
         : kernel_(path == LanePath::Avx512 ? runLanesAvx512 : runLanesAvx2),
           lanes_(path == LanePath::Avx512 ? laneCountAvx512() : laneCountAvx2()),
           slotCount_(laneBlockVectors * lanes_ / 2), circle_(c.borderMode != 0), mask_(c.mask),
-          limit_(std::max<int64_t>(int64_t{c.stepLimit} + 1, 1)), control_(control), source_(c),
-          fold_(c, control) {
+          limit_(std::max<int64_t>(int64_t{c.stepLimit} + 1, 1)), source_(c), fold_(c, control) {
         const FastRule any(1, circle_, mask_);
         std::array<int, 2 * maxDistance> shifts{};
         rule_.shiftCount = any.wideShifts(shifts);
@@ -300,7 +299,6 @@ class LaneRunner {
     bool circle_;
     NeighbourMask mask_;
     int64_t limit_; // the stepTime at which a trial times out
-    const HeadlessBatchControl& control_;
     TrialSource source_;
     TrialFold fold_;
     LaneRule rule_;
