@@ -29,13 +29,13 @@ export RCALAB_SCREENSHOT_DELAY_MS=${RCALAB_SCREENSHOT_DELAY_MS:-1500}
 # A trial in the clock view with the particle-model verdict.
 shot trial main RadioGroup12_0 CheckBox33 Button58 Button6
 shot show-initial TForm3 Showinitial1
-shot show-t6 TForm5 ShowtMatrix1
-shot show-rca TForm6 ShowCA1
+shot show-t6 TForm5 Begim1 wait:8000 ShowtMatrix1
+shot show-rca TForm6 ShowCA1 TForm6.Button14 'TForm6@200:100:r'
 shot explore-change TForm10 showCHANGE21
 shot improve TForm11 ShowIMPROOVE1
 shot video-size TForm12 Showvideo1
 shot mask-test TForm13 Showt61
 shot t6-graphs TForm14 Showgrafics1
-shot square TForm15 WriteLOGfile1
+shot square TForm15 WriteLOGfile1 TForm15.Edit1=1 TForm15.Button3
 # Last: the longer wait may stay set. The batch mode with its statistics.
 RCALAB_SCREENSHOT_DELAY_MS=4000 shot batch dock BatchStatistics Timer101

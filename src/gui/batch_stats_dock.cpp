@@ -42,6 +42,9 @@ BatchStatsDock::BatchStatsDock(const rca::TForm1& form, QWidget* parent)
     setObjectName(QStringLiteral("BatchStatisticsDock"));
     toggleViewAction()->setObjectName(QStringLiteral("BatchStatistics"));
     toggleViewAction()->setText(QStringLiteral("Batch statistics"));
+    toggleViewAction()->setToolTip(QStringLiteral(
+        "Batch statistics — the counters of the Timer10 batch mode, beside the window"
+        " · print Label10 …"));
     auto* body = new QWidget(this);
     auto* layout = new QFormLayout(body);
     for (const auto& [name, title] : rows) {

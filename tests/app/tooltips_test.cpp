@@ -14,9 +14,8 @@ using namespace rca;
 namespace {
 
 const char* kindName(Control::Kind k) {
-    static const char* names[] = {"Edit",     "CheckBox", "RadioGroup", "UpDown",
-                                  "Label",    "Button",   "MenuItem",   "GroupBox",
-                                  "StatusBar", "Timer",   "Panel",      "Chart"};
+    static const char* names[] = {"Edit",     "CheckBox", "RadioGroup", "UpDown", "Label", "Button",
+                                  "MenuItem", "GroupBox", "StatusBar",  "Timer",  "Panel", "Chart"};
     return names[static_cast<int>(k)];
 }
 
@@ -62,13 +61,19 @@ TEST(Tooltips, TextHasCaptionDescriptionNameAndScriptLine) {
     };
     const std::vector<Case> cases = {
         {"TForm1", "Button58",
-         "Random — " + controlDescription("TForm1", "Button58") + " · Button58 · click Button58"},
-        {"TForm1", "Edit1", controlDescription("TForm1", "Edit1") + " · Edit1 · type Edit1 …"},
-        {"TForm1", "RadioGroup2", "Border — " + controlDescription("TForm1", "RadioGroup2") +
-                                      " · RadioGroup2 · select RadioGroup2 N"},
-        {"TForm6", "SavePicture1", "Save picture as PNG… — " +
-                                       controlDescription("TForm6", "SavePicture1") +
-                                       " · SavePicture1 · click TForm6.SavePicture1"},
+         "Random — a new random trial: NB random B cells on an all-A line · Button58 · click "
+         "Button58"},
+        {"TForm1", "Edit1", "line length in cells (0..131) · Edit1 · type Edit1 …"},
+        {"TForm1", "RadioGroup12",
+         "Prediction — " + controlDescription("TForm1", "RadioGroup12") +
+             " · RadioGroup12 · select RadioGroup12 N"},
+        {"TForm1", "Label57",
+         controlDescription("TForm1", "Label57") + " · Label57 · print Label57"},
+        {"TForm6", "UpDown2",
+         controlDescription("TForm6", "UpDown2") + " · UpDown2 · updown TForm6.UpDown2 up|down"},
+        {"TForm6", "SavePicture1",
+         "Save picture as PNG… — " + controlDescription("TForm6", "SavePicture1") +
+             " · SavePicture1 · click TForm6.SavePicture1"},
     };
     for (const Case& k : cases) {
         const Control* c = wb.form(k.form)->find(k.name);

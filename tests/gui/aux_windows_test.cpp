@@ -37,9 +37,9 @@ void AuxWindowsTest::eachWindowOpensFromItsMenuItemAndCloses() {
     w.show();
     rca::Workbench& wb = w.workbench();
     const std::vector<std::pair<std::string, std::string>> openers = {
-        {"Showinitial1", "TForm3"},  {"ShowtMatrix1", "TForm5"}, {"ShowCA1", "TForm6"},
+        {"Showinitial1", "TForm3"},  {"ShowtMatrix1", "TForm5"},   {"ShowCA1", "TForm6"},
         {"showCHANGE21", "TForm10"}, {"ShowIMPROOVE1", "TForm11"}, {"Showvideo1", "TForm12"},
-        {"Showt61", "TForm13"},      {"Showgrafics1", "TForm14"}, {"WriteLOGfile1", "TForm15"}};
+        {"Showt61", "TForm13"},      {"Showgrafics1", "TForm14"},  {"WriteLOGfile1", "TForm15"}};
     // A window added later without a line here fails this test.
     std::set<std::string> aux;
     for (const rca::Form* f : wb.forms())
