@@ -31,7 +31,7 @@ shot trial main RadioGroup12_0 CheckBox33 Button58 Button6
 shot show-initial TForm3 Showinitial1
 shot show-t6 TForm5 Begim1 wait:8000 ShowtMatrix1
 shot show-rca TForm6 ShowCA1 TForm6.Button14 'TForm6@200:100:r'
-shot explore-change TForm10 showCHANGE21
+shot explore-change TForm10 showCHANGE21 TForm10.Button3 'TForm10@150:90'
 shot improve TForm11 ShowIMPROOVE1
 shot video-size TForm12 Showvideo1
 shot mask-test TForm13 Showt61
