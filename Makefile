@@ -12,7 +12,7 @@ FUZZ_TMP ?= /dev/shm
 PYTHON := /usr/bin/python3
 WORKDIR ?= $(CURDIR)/workdir
 
-.PHONY: run test deps build build-test python fuzz bench screenshot clean
+.PHONY: run test deps build build-test python fuzz bench screenshot screenshots clean
 
 deps:
 	./scripts/install-deps.sh
@@ -62,6 +62,10 @@ bench: build
 
 screenshot: build
 	RCALAB_SCREENSHOT_DELAY_MS=1500 ./scripts/screenshot.sh $(RELEASE_DIR) docs/screenshot.png Button58 Button6
+
+# The pictures of docs/guide.md: every window, made under Xvfb.
+screenshots: build
+	./scripts/guide-screenshots.sh $(RELEASE_DIR) docs/guide
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(PY_DIR) $(FUZZ_DIR)

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
         ++ticks;
         wb.run("Button2Click");
     };
-    wb.commands().add("Timer1Timer", countTick);
+    wb.commands().replace("Timer1Timer", countTick);
 
     QElapsedTimer clock;
     int32_t startTime = 0;

@@ -2,7 +2,11 @@
 # Grabs the rcalab window under a virtual X server.
 # Usage: scripts/screenshot.sh BUILD_DIR OUT.png [ACTION...]
 # Each ACTION clicks a control or menu item by component name (Button58,
-# F11), or types into an edit field (Edit7=12), in order, before the grab.
+# F11), or types into an edit field (Edit7=12), in order, before the grab;
+# wait:MS lets the program run MS milliseconds before the next action;
+# TForm15.Edit1=3 or TForm6.Button14 acts only in that open window;
+# TForm6@x:y[:r] clicks a window's picture, TForm6@x:y>x2:y2 drags.
+# An open modal window is saved as OUT-TFormN.png.
 # RCALAB_SCREENSHOT_DELAY_MS (default 500) is the wait after the actions.
 # If the batch statistics dock is open, it is saved as OUT-dock.png too.
 set -eu

@@ -5,11 +5,14 @@ namespace rca {
 #define RCA_SUBSYSTEM(fn) void fn(Bench&);
 #include "app/subsystem_list.h"
 #undef RCA_SUBSYSTEM
+void registerPictureExport(Bench&);
 
 Workbench::Workbench(Host* host) : Bench(std::make_unique<TForm1>(), host) {
 #define RCA_SUBSYSTEM(fn) fn(*this);
 #include "app/subsystem_list.h"
 #undef RCA_SUBSYSTEM
+    // After the list: it gives every window that draws its menu item.
+    registerPictureExport(*this);
 }
 
 } // namespace rca

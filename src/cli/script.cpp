@@ -1,5 +1,7 @@
 #include "cli/script.h"
 
+#include "files/picture_export.h"
+
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
@@ -247,7 +249,8 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
     } else if (verb == "save") {
         need(w, 2, 3, "save FILE.png [FORM]");
         Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");
-        if (!surface.savePng(w[1])) throw ScriptError("cannot write " + w[1]);
+        if (const std::string failure = savePicture(surface, w[1]); !failure.empty())
+            throw ScriptError(failure);
     } else {
         throw ScriptError("unknown verb " + verb);
     }

@@ -35,6 +35,11 @@ const std::pair<const char*, const char*> rows[] = {
     {"Label110", "Length max"},
 };
 
+// A label no batch has written yet still holds its own name.
+QString shown(const rca::Control& label) {
+    return label.caption() == label.name() ? QStringLiteral("–") : qs(label.caption());
+}
+
 } // namespace
 
 BatchStatsDock::BatchStatsDock(const rca::TForm1& form, QWidget* parent)
@@ -42,6 +47,9 @@ BatchStatsDock::BatchStatsDock(const rca::TForm1& form, QWidget* parent)
     setObjectName(QStringLiteral("BatchStatisticsDock"));
     toggleViewAction()->setObjectName(QStringLiteral("BatchStatistics"));
     toggleViewAction()->setText(QStringLiteral("Batch statistics"));
+    toggleViewAction()->setToolTip(QStringLiteral(
+        "Batch statistics — the counters of the Timer10 batch mode, beside the window"
+        " · print Label10 …"));
     auto* body = new QWidget(this);
     auto* layout = new QFormLayout(body);
     for (const auto& [name, title] : rows) {
@@ -50,9 +58,10 @@ BatchStatsDock::BatchStatsDock(const rca::TForm1& form, QWidget* parent)
         auto* value = new QLabel(body);
         value->setObjectName(QStringLiteral("stat_") + QLatin1String(name));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setText(qs(label->caption()));
+        value->setText(shown(*label));
+        value->setToolTip(QStringLiteral("print ") + QLatin1String(name));
         layout->addRow(QString::fromUtf8(title) + QLatin1Char(':'), value);
-        observations_.add(*label, [value, label] { value->setText(qs(label->caption())); });
+        observations_.add(*label, [value, label] { value->setText(shown(*label)); });
     }
     setWidget(body);
 }

@@ -44,8 +44,11 @@ QXYSeries* makeSeries(const rca::ChartSeries& s) {
 
 void rebuild(QChart* chart, const rca::Chart& c) {
     chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes())
+    // A removed axis is the caller's to delete.
+    for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
     auto* ax = new QValueAxis;
     auto* ay = new QValueAxis;
     chart->addAxis(ax, Qt::AlignBottom);

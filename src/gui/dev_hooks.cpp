@@ -12,15 +12,20 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 
 namespace rcagui {
 
 namespace {
 
+QWidget* windowOf(MainWindow& w, const QString& form) {
+    return form == QLatin1String("TForm1") ? static_cast<QWidget*>(&w)
+                                           : w.findChild<QDialog*>(form);
+}
+
 QWidget* surfaceOf(MainWindow& w, const QString& form) {
-    QWidget* top =
-        form == QLatin1String("TForm1") ? static_cast<QWidget*>(&w) : w.findChild<QDialog*>(form);
+    QWidget* top = windowOf(w, form);
     return top ? top->findChild<CanvasView*>() : nullptr;
 }
 
@@ -48,20 +53,30 @@ bool mouseStep(MainWindow& w, const QString& step) {
 }
 
 // Acts as the user would, through the widgets, so the binding is exercised.
+// "TForm15.Edit1=3" looks only in that window, where names could clash.
 void act(MainWindow& w, const QString& step) {
     if (mouseStep(w, step)) return;
     const int eq = step.indexOf(QLatin1Char('='));
-    const QString name = eq < 0 ? step : step.left(eq);
+    QString name = eq < 0 ? step : step.left(eq);
+    QWidget* root = &w;
+    if (const int dot = name.indexOf(QLatin1Char('.')); dot > 0) {
+        root = windowOf(w, name.left(dot));
+        name = name.mid(dot + 1);
+    }
+    if (!root) {
+        std::cerr << "rcalab: no open window for " << step.toStdString() << '\n';
+        return;
+    }
     if (eq >= 0) {
-        if (auto* edit = w.findChild<QLineEdit*>(name)) {
+        if (auto* edit = root->findChild<QLineEdit*>(name)) {
             edit->selectAll();
             edit->insert(step.mid(eq + 1)); // emits textEdited like typing
             return;
         }
-    } else if (auto* button = w.findChild<QAbstractButton*>(name)) {
+    } else if (auto* button = root->findChild<QAbstractButton*>(name)) {
         button->click();
         return;
-    } else if (auto* action = w.findChild<QAction*>(name)) {
+    } else if (auto* action = root->findChild<QAction*>(name)) {
         action->trigger();
         return;
     }
@@ -100,6 +115,11 @@ void installDevHooks(MainWindow& window) {
     constexpr int stepGap = 200;
     int when = 300;
     for (const QString& step : steps) {
+        // "wait:MS" lets a run go on for MS before the next step.
+        if (step.trimmed().startsWith(QLatin1String("wait:"))) {
+            when += std::max(0, step.trimmed().mid(5).toInt());
+            continue;
+        }
         QTimer::singleShot(when, w, [w, step] { act(*w, step.trimmed()); });
         when += stepGap;
     }

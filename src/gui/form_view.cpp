@@ -1,5 +1,8 @@
 #include "gui/form_view.h"
 
+#include "forms/tooltips.h"
+#include "gui/qt_text.h"
+
 namespace rcagui {
 
 namespace {
@@ -48,6 +51,8 @@ void FormView::build(rca::Control& c) {
 
 void FormView::show(const rca::Control& c, const ControlWidget& cw) {
     cw.refresh();
+    // Rebuilt on each change: a caption such as GO/STOP leads the tooltip.
+    cw.widget->setToolTip(qs(rca::tooltip(c)));
     cw.widget->setEnabled(interactive(c));
     cw.widget->setVisible(c.visible());
 }

@@ -1,5 +1,6 @@
 #include "gui/menu_binding.h"
 
+#include "forms/tooltips.h"
 #include "gui/control_widgets.h"
 #include "gui/error_report.h"
 #include "gui/qt_text.h"
@@ -46,6 +47,7 @@ MenuBinding::~MenuBinding() {
 QMenu* MenuBinding::menuFor(const std::string& title) {
     if (QMenu* m = menu(title)) return m;
     QMenu* m = bar_->addMenu(qs(title));
+    m->setToolTipsVisible(true);
     menus_.emplace_back(title, m);
     return m;
 }
@@ -71,6 +73,7 @@ void MenuBinding::refresh(const rca::MenuItem& item, QAction* action) {
     // "-" is the original toolkit's separator line.
     action->setSeparator(item.caption() == "-");
     action->setText(qs(item.caption()));
+    action->setToolTip(qs(rca::tooltip(item)));
     action->setVisible(item.visible());
     action->setEnabled(interactive(item));
     action->setCheckable(item.checkable());
