@@ -3,8 +3,8 @@
 namespace rca {
 
 std::string savePicture(const Canvas& surface, const std::string& path) {
-    if (surface.savePng(path)) return "";
-    return "cannot write " + path + ": the folder is missing or not writable";
+    const std::string failure = surface.savePng(path);
+    return failure.empty() ? "" : "cannot write " + path + ": " + failure;
 }
 
 } // namespace rca

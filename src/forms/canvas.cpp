@@ -104,12 +104,12 @@ void Canvas::drawImage(int x, int y, const QImage& img) {
     touched(x, y, x + img.width(), y + img.height());
 }
 
-bool Canvas::savePng(const std::string& path) const {
+std::string Canvas::savePng(const std::string& path) const {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image_.save(&buffer, "PNG")) return false;
-    return replaceFile(path, bytes.constData(), static_cast<size_t>(bytes.size())).empty();
+    if (!image_.save(&buffer, "PNG")) return "the picture could not be encoded";
+    return replaceFile(path, bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 } // namespace rca

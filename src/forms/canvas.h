@@ -55,7 +55,8 @@ class Canvas {
     void drawImage(int x, int y, const QImage& img);
 
     const QImage& image() const { return image_; }
-    bool savePng(const std::string& path) const;
+    // Why the picture could not be written, or empty once it was.
+    std::string savePng(const std::string& path) const;
 
     // Called after every drawing operation with the dirty box, so a view can repaint.
     std::function<void(int x, int y, int w, int h)> onChanged;

@@ -52,7 +52,7 @@ TEST(PartialWrite, TruncatedPictureOnAFullDiskAndEveryWriterReportsIt) {
         {"rca table", true,
          [](const fs::path& f) { return rca::writeRcaFile(f, rca::RcaTable{}).empty(); }},
         {"png picture", true,
-         [](const fs::path& f) { return rca::Canvas(64, 64).savePng(f.string()); }},
+         [](const fs::path& f) { return rca::Canvas(64, 64).savePng(f.string()).empty(); }},
         {"square slot", false,
          [](const fs::path& f) { return rca::writeSquareFile(f, 20, rca::Line{}); }},
         {"mask file", false,
