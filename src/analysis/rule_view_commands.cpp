@@ -78,7 +78,8 @@ class RuleView {
     void writeProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
         if (!rca::writeProfiles(file, s_.columnWeights, s_.rowWeights))
-            wb_.report("cannot write " + file + ": the file is missing or not writable");
+            wb_.report("cannot write " + file +
+                       ": the file is missing or not writable, or the disk is full");
         repaint();
     }
 

@@ -22,7 +22,8 @@ using paths::squareSlots; // slot n is squareSlots[n - 1]
 void writeSlot(Bench& wb, int slot) {
     const std::string file = squareSlots[slot - 1];
     if (!writeSquareFile(file, wb.model().lineLength, wb.model().lineI))
-        wb.report("cannot write " + file + ": the file is missing or not writable");
+        wb.report("cannot write " + file +
+                  ": the file is missing or not writable, or the disk is full");
 }
 
 // A length outside the line from a file is kept inside 0..100, as a typed
@@ -93,7 +94,8 @@ void readBuiltIn(Bench& wb) {
 void writeFirstSquareByte(Bench& wb) {
     const std::string file = paths::squareByte;
     if (!writePresetByte(file, wb.model()))
-        wb.report("cannot write " + file + ": the file is missing or not writable");
+        wb.report("cannot write " + file +
+                  ": the file is missing or not writable, or the disk is full");
 }
 
 } // namespace
