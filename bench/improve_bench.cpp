@@ -2,17 +2,14 @@
 // all-free base table, each trial run to its end (the window runs one trial
 // a second at most, Timer5's interval).
 #include "app/workbench.h"
-#include "files/workdir.h"
+#include "scratch_workdir.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Timer5 and Timer1 ticks by hand, without the waits between them.
 int64_t onePass(rca::Workbench& wb) {
@@ -30,13 +27,10 @@ int64_t onePass(rca::Workbench& wb) {
 }
 
 void improvePass(benchmark::State& state) {
-    const fs::path before = fs::current_path();
-    const fs::path dir = fs::temp_directory_path() / "rcalab-improve-bench";
-    fs::remove_all(dir);
-    rca::initWorkdir(dir);
-    fs::current_path(dir);
+    ScratchWorkdir dir("rcalab-improve-bench");
     std::vector<char> base(rca::rcaTableBytes, 0);
-    std::ofstream(dir / "IMPROVE/imp000.dat", std::ios::binary).write(base.data(), base.size());
+    std::ofstream(dir.dir() / "IMPROVE/imp000.dat", std::ios::binary)
+        .write(base.data(), base.size());
 
     rca::Workbench wb;
     wb.startUp();
@@ -47,8 +41,6 @@ void improvePass(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(trials), benchmark::Counter::kIsRate);
     state.counters["trials/pass"] =
         benchmark::Counter(static_cast<double>(trials), benchmark::Counter::kAvgIterations);
-    fs::current_path(before);
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -3,29 +3,11 @@
 #include "analysis/t6_state.h"
 #include "analysis/tform14.h"
 #include "app/workbench.h"
-#include "files/workdir.h"
+#include "scratch_workdir.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 namespace {
-
-namespace fs = std::filesystem;
-
-struct Workdir {
-    fs::path before = fs::current_path();
-    fs::path dir = fs::temp_directory_path() / "rcalab-t6-bench";
-    Workdir() {
-        fs::remove_all(dir);
-        rca::initWorkdir(dir);
-        fs::current_path(dir);
-    }
-    ~Workdir() {
-        fs::current_path(before);
-        fs::remove_all(dir);
-    }
-};
 
 // Timer6 and Timer1 ticks by hand, without the waits between them.
 int64_t oneSweep(rca::Workbench& wb) {
@@ -43,7 +25,7 @@ int64_t oneSweep(rca::Workbench& wb) {
 }
 
 void t6Sweep(benchmark::State& state) {
-    Workdir dir;
+    ScratchWorkdir dir("rcalab-t6-bench");
     rca::Workbench wb;
     wb.startUp();
     int64_t trials = 0;
@@ -54,7 +36,7 @@ void t6Sweep(benchmark::State& state) {
 }
 
 void t6GraphOpen(benchmark::State& state) {
-    Workdir dir;
+    ScratchWorkdir dir("rcalab-t6-bench");
     rca::Workbench wb;
     wb.startUp();
     auto& s = wb.state<rca::T6State>();

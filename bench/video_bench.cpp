@@ -2,7 +2,7 @@
 // the strip picture, to set against the recorders' 200 ms tick.
 #include "app/workbench.h"
 #include "files/frame_bmp.h"
-#include "files/workdir.h"
+#include "scratch_workdir.h"
 #include "state/video_state.h"
 #include "video/frame_file.h"
 #include "video/strip_file.h"
@@ -69,20 +69,14 @@ BENCHMARK(strip352)->Arg(512)->Arg(704)->Unit(benchmark::kMillisecond);
 // A whole Timer3 tick at 512 x 512 without stepping: template, capture and
 // one frame file, numbered anew each time.
 void recorderTick(benchmark::State& state) {
-    const fs::path dir = scratch("-workdir");
-    const fs::path previous = fs::current_path();
-    if (!rca::initWorkdir(dir).empty()) state.SkipWithError("cannot make a working directory");
-    fs::current_path(dir);
-    {
-        rca::Workbench wb;
-        wb.startUp();
-        wb.form1().findAs<rca::MenuItem>("Dntmove1")->setChecked(true);
-        wb.run("Playvideo1Click");
-        for (auto _ : state)
-            wb.form1().Timer3.fire();
-    }
-    fs::current_path(previous);
-    fs::remove_all(dir);
+    const ScratchWorkdir dir("rcalab-video-bench-workdir");
+    if (!dir.ok()) state.SkipWithError("cannot make a working directory");
+    rca::Workbench wb;
+    wb.startUp();
+    wb.form1().findAs<rca::MenuItem>("Dntmove1")->setChecked(true);
+    wb.run("Playvideo1Click");
+    for (auto _ : state)
+        wb.form1().Timer3.fire();
 }
 BENCHMARK(recorderTick)->Unit(benchmark::kMillisecond);
 
