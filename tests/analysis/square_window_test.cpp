@@ -29,10 +29,6 @@ struct SquareWindow : ::testing::Test {
 
     void SetUp() override { wb.startUp(); }
     void write(const char* file, const std::string& text) { std::ofstream(file) << text; }
-    bool reported(const std::string& part) const {
-        return std::any_of(host.messages.begin(), host.messages.end(),
-                           [&](const std::string& t) { return t.find(part) != std::string::npos; });
-    }
 };
 
 } // namespace
@@ -109,7 +105,7 @@ TEST_F(SquareWindow, ReadPointsReportsWhatItCannotRead) {
         m.stepTime = 5;
         form.Edit1.setText(c.reading);
         form.Button3.userClick();
-        EXPECT_TRUE(reported(c.report)) << (host.messages.empty() ? "" : host.messages[0]);
+        EXPECT_TRUE(host.reported(c.report)) << (host.messages.empty() ? "" : host.messages[0]);
         EXPECT_EQ(m.bPositionCount, 8);
         EXPECT_EQ(m.stepTime, 0);
     }

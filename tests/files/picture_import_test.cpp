@@ -34,11 +34,6 @@ struct Import : ::testing::Test {
         wb.model().squareField.fill(2);
         host.messages.clear();
     }
-    bool reported(const std::string& part) const {
-        for (const auto& m : host.messages)
-            if (m.find(part) != std::string::npos) return true;
-        return false;
-    }
 };
 
 TEST_F(Import, BrightPixelsBecomeCCellsAndBluePixels) {
@@ -66,7 +61,7 @@ TEST_F(Import, ShortOrBrokenFilesUseOnlyWhatWasRead) {
     EXPECT_EQ(q[12 / 5 + 511 / 5], 0);
     EXPECT_EQ(q[30 / 5 + 502 / 5], 0);
     EXPECT_EQ(std::count(q.begin(), q.end(), 0), 2);
-    EXPECT_TRUE(reported("10 of 512 rows"));
+    EXPECT_TRUE(host.reported("10 of 512 rows"));
 
     // Half a row more: only whole pixels count.
     auto bytes = readBytes(picture);
@@ -82,27 +77,27 @@ TEST_F(Import, ShortOrBrokenFilesUseOnlyWhatWasRead) {
     q.fill(2);
     wb.run("READFROMFILE1Click");
     EXPECT_EQ(std::count(q.begin(), q.end(), 0), 0);
-    EXPECT_TRUE(reported("pixel offset"));
+    EXPECT_TRUE(host.reported("pixel offset"));
 
     writeBytes(picture, {'B', 'M', 0});
     wb.run("READFROMFILER1Click");
     fs::remove(picture);
     host.messages.clear();
     wb.run("READFROMFILE1Click");
-    EXPECT_TRUE(reported("missing"));
+    EXPECT_TRUE(host.reported("missing"));
 }
 
 TEST_F(Import, AHeaderOfAnotherSizeIsReportedAndStillRead) {
     writePicture({{3, 0, 99}}, 512, bmpHeader(352, 704));
     wb.run("READFROMFILE1Click");
-    EXPECT_TRUE(reported("352 x 704"));
+    EXPECT_TRUE(host.reported("352 x 704"));
     EXPECT_EQ(wb.model().squareField[3 / 5 + 511 / 5], 0);
 
     // A size set by hand beyond the widest frame is refused, not allocated.
     wb.state<VideoState>().frameWidth = 2000000000;
     wb.model().squareField.fill(2);
     wb.run("READFROMFILE1Click");
-    EXPECT_TRUE(reported("at the frame size 2000000000 x 512"));
+    EXPECT_TRUE(host.reported("at the frame size 2000000000 x 512"));
     EXPECT_EQ(wb.model().squareField[3 / 5 + 511 / 5], 2);
 }
 

@@ -26,6 +26,12 @@ class RecordingHost : public rca::Host {
     void message(const std::string& text) override { messages.push_back(text); }
     void showModal(rca::Form&) override {}
     std::vector<std::string> messages;
+    // Whether some notice contains `part`.
+    bool reported(const std::string& part) const {
+        for (const auto& m : messages)
+            if (m.find(part) != std::string::npos) return true;
+        return false;
+    }
     // Dialog answers in order; with none left a dialog is cancelled.
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> filters; // of every dialog shown

@@ -125,7 +125,7 @@ TEST_F(Video, MissingFolderAndMissingSizeAreReportedNotRepeated) {
     tick3();
     EXPECT_EQ(wb.model().stepTime, time);
     EXPECT_EQ(v.frameTick, 2);
-    EXPECT_TRUE(reported("no frame size"));
+    EXPECT_TRUE(host.reported("no frame size"));
 }
 
 TEST_F(Video, SizeWindowSetsTheFrameAndKeepsItsFields) {
@@ -165,7 +165,7 @@ TEST_F(Video, ThreePicturesAndTheReplayDrawRecordedFiles) {
     EXPECT_EQ(c.pixel(355, 1), 200u << 8);
     EXPECT_EQ(c.pixel(353, 1), clBtnFace) << "the separator";
     EXPECT_EQ(c.pixel(172, 352), clBtnFace) << "the missing third picture";
-    EXPECT_TRUE(reported("video1_0/0000.bmp"));
+    EXPECT_TRUE(host.reported("video1_0/0000.bmp"));
     // The frame holds what the mode drew.
     QImage img(QString::fromStdString(frame(0).string()));
     EXPECT_EQ(fromQColor(img.pixelColor(355, 1)), 200u << 8);
@@ -177,7 +177,7 @@ TEST_F(Video, ThreePicturesAndTheReplayDrawRecordedFiles) {
     EXPECT_EQ(c.pixel(3, 3), 200u << 16);
     v.replayPosition = 3;
     wb.run("Button71Click");
-    EXPECT_TRUE(reported("videoDD3/file0001.bmp"));
+    EXPECT_TRUE(host.reported("videoDD3/file0001.bmp"));
 }
 
 TEST_F(Video, MakeVideoHidesTheGroupsAndUnmakeShowsThem) {

@@ -81,7 +81,7 @@ TEST_F(Video, StripRecorderStopsWhenTheFrameRecorderMovedTheCounter) {
 
 TEST_F(Video, AMissingStripFileIsReportedAndNothingStarts) {
     wb.run("Recordvideo31Click");
-    EXPECT_TRUE(reported("filedem24.bmp"));
+    EXPECT_TRUE(host.reported("filedem24.bmp"));
     EXPECT_FALSE(wb.form1().Timer8.isEnabled());
     EXPECT_FALSE(fs::exists(paths::stripPicture));
 }

@@ -28,11 +28,6 @@ struct Video : ::testing::Test {
     static fs::path frame(int n) { return fs::path("video") / ("file" + paddedNumber(n) + ".bmp"); }
     void tick3() { wb.form1().Timer3.fire(); }
     MenuItem& item(const std::string& name) { return *wb.form1().findAs<MenuItem>(name); }
-    bool reported(const std::string& part) const {
-        for (const auto& m : host.messages)
-            if (m.find(part) != std::string::npos) return true;
-        return false;
-    }
 };
 
 } // namespace videotest
