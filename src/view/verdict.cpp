@@ -3,6 +3,9 @@
 #include "view/picture.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
 
 namespace rca {
 
@@ -23,16 +26,46 @@ int highestCell(CellBits x) {
     return high != 0 ? 127 - __builtin_clzll(high) : 63 - __builtin_clzll(static_cast<uint64_t>(x));
 }
 
+// Per-cell clocks four to a 64-bit word, 16 bits each: a step adds 1, or 2
+// to the cells in A, to four cells at once. The trace ends before stepTime
+// 10000, so a clock stays below 2^15.
+class CellClocks {
+  public:
+    void step(CellBits aCells, int length) {
+        for (int w = 0; 4 * w < length; ++w) {
+            uint64_t x;
+            std::memcpy(&x, clock_ + 4 * w, sizeof x);
+            x += everyLane + spread_[static_cast<unsigned>(aCells >> (4 * w)) & 15];
+            std::memcpy(clock_ + 4 * w, &x, sizeof x);
+        }
+    }
+    int32_t operator[](int i) const { return clock_[i]; }
+
+  private:
+    static constexpr uint64_t everyLane = 0x0001000100010001ULL;
+    static constexpr std::array<uint64_t, 16> spread_ = [] {
+        std::array<uint64_t, 16> t{};
+        for (unsigned v = 0; v < 16; ++v)
+            for (int k = 0; k < 4; ++k)
+                if (v & (1u << k)) t[v] |= uint64_t{1} << (16 * k);
+        return t;
+    }();
+    uint16_t clock_[maxLineCells] = {};
+};
+
 // One drawn step of line I in the clock view: a C mark at row clock / 2 for
-// every C cell, and lastCRowI from the last of them in index order.
-void recordCMarks(LineITrace& t, CellBits cCells, const CellInts& clock) {
-    if (cCells == 0) return;
+// every C cell, and lastCRowI from the last of them in index order. False
+// at a mark in rows 0..sureRow that `model` lacks (with a model).
+bool recordCMarks(LineITrace& t, CellBits cCells, const CellClocks& clock,
+                  const ParticleRows* model, int32_t sureRow) {
+    if (cCells == 0) return true;
     t.lastRow = clock[highestCell(cCells)] / 2;
     for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
         const int i = lowestCell(rest);
         const int32_t row = clock[i] / 2;
         const CellBits bit = CellBits{1} << i;
         if (row < particleRows) {
+            if (model && row <= sureRow && ((*model)[row] & bit) == 0) return false;
             t.marks[row] |= bit;
         } else if (row < markRows && (t.lateRow < 0 || row <= t.lateRow)) {
             if (row < t.lateRow) t.lateCells = 0;
@@ -40,6 +73,25 @@ void recordCMarks(LineITrace& t, CellBits cCells, const CellInts& clock) {
             t.lateCells |= bit;
         }
     }
+    return true;
+}
+
+// The trace, or nothing once a mark rules the model out.
+std::optional<LineITrace> trace(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
+                                const ParticleRows* model) {
+    LineITrace trace;
+    CellClocks clock;
+    const int n = rule.length();
+    LinePlanes p = start;
+    // The done step itself has no C, and the steps after it are not drawn.
+    const int32_t last = std::min(doneTime - 1, pictureRowLimit - 1);
+    const int32_t sureRow = std::min(last / 2, particleRows - 1);
+    for (int32_t t = 1; t <= last; ++t) {
+        p = rule.next(p);
+        clock.step(p.a, n);
+        if (!recordCMarks(trace, p.c, clock, model, sureRow)) return std::nullopt;
+    }
+    return trace;
 }
 
 } // namespace
@@ -66,19 +118,13 @@ int32_t lineDoneTime(const LinePlanes& start, const FastRule& rule, int32_t limi
 }
 
 LineITrace traceLineI(const LinePlanes& start, const FastRule& rule, int32_t doneTime) {
-    LineITrace trace;
-    CellInts clock{};
-    const int n = rule.length();
-    LinePlanes p = start;
-    // The done step itself has no C, and the steps after it are not drawn.
-    const int32_t last = std::min(doneTime - 1, pictureRowLimit - 1);
-    for (int32_t t = 1; t <= last; ++t) {
-        p = rule.next(p);
-        for (int i = 0; i < n; ++i)
-            clock[i] += 1 + static_cast<int32_t>((p.a >> i) & 1);
-        recordCMarks(trace, p.c, clock);
-    }
-    return trace;
+    return *trace(start, rule, doneTime, nullptr);
+}
+
+Verdict traceVerdict(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
+                     const ParticleRows& model) {
+    const std::optional<LineITrace> t = trace(start, rule, doneTime, &model);
+    return t ? judgeTrace(*t, model, doneTime).verdict : Verdict::Not;
 }
 
 LineVerdict judgeTrace(const LineITrace& trace, const ParticleRows& model, int32_t endStep) {

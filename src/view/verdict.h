@@ -50,6 +50,12 @@ struct LineITrace {
 // Line I stepped `doneTime` times from `start`, with its clocks.
 LineITrace traceLineI(const LinePlanes& start, const FastRule& rule, int32_t doneTime);
 
+// The verdict alone, from the same trace, stopped at the first mark that
+// the model lacks in a row the check surely compares: K is at least the
+// clock row of step doneTime - 1.
+Verdict traceVerdict(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
+                     const ParticleRows& model);
+
 // The check's comparison of the trace with the model rows.
 LineVerdict judgeTrace(const LineITrace& trace, const ParticleRows& model, int32_t endStep);
 

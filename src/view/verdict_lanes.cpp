@@ -121,8 +121,8 @@ void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
         } else if (t1 >= surelyNotFrom) {
             out[k] = {Verdict::Not, end};
         } else {
-            const LineITrace trace = traceLineI(starts_[2 * k], fast_, t1);
-            out[k] = {judgeTrace(trace, particleRowsOf(bCells[k], length_), end).verdict, end};
+            const ParticleRows model = particleRowsOf(bCells[k], length_);
+            out[k] = {traceVerdict(starts_[2 * k], fast_, t1, model), end};
         }
     }
 }
