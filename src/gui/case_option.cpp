@@ -1,10 +1,9 @@
 #include "gui/case_option.h"
 
 #include "files/case_file.h"
+#include "gui/error_report.h"
 #include "gui/main_window.h"
 #include "setup/case_setup.h"
-
-#include <QMessageBox>
 
 namespace rcagui {
 
@@ -33,7 +32,7 @@ void openCaseFromArguments(MainWindow& window, const QStringList& arguments) {
         rca::setUpCase(window.workbench(), *c);
         return;
     }
-    QMessageBox::warning(&window, QStringLiteral("rcalab"), QString::fromStdString(error));
+    showError(QString::fromStdString(error));
 }
 
 } // namespace rcagui

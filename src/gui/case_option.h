@@ -8,7 +8,7 @@ namespace rcagui {
 class MainWindow;
 
 // Sets up the case the arguments name, if any; a bad reference or file is
-// reported in a message box and the start-up trial stays.
+// shown as an error and the start-up trial stays.
 void openCaseFromArguments(MainWindow& window, const QStringList& arguments);
 
 } // namespace rcagui
