@@ -34,18 +34,55 @@ int64_t linesOfLength(const VerdictsOptions& o, int32_t length) {
     return o.all ? int64_t{1} << length : o.trials;
 }
 
-// This shard's blocks, lengths in order; a block's shard is its index modulo N.
-std::vector<Task> tasksOf(const VerdictsOptions& o) {
-    std::vector<Task> tasks;
-    for (int32_t L = o.lengthMin; L < o.lengthMax; ++L) {
-        const int64_t lines = linesOfLength(o, L);
-        const size_t before = tasks.size();
-        for (int64_t b = o.shardIndex; b * blockLines < lines; b += o.shardCount)
-            tasks.push_back(Task{L, b * blockLines, std::min(blockLines, lines - b * blockLines)});
-        if (tasks.size() > before) tasks.back().lastOfLength = true;
+// This shard's blocks, lengths in order, numbered from 0 without listing
+// them: a run of 2^62 lines has more blocks than memory holds.
+class TaskList {
+  public:
+    explicit TaskList(const VerdictsOptions& o) : o_(o) {
+        int64_t total = 0;
+        for (int32_t L = o.lengthMin; L < o.lengthMax; ++L) {
+            firsts_.push_back(total);
+            total += shardBlocks(L);
+        }
+        size_ = total;
     }
-    return tasks;
-}
+
+    int64_t size() const { return size_; }
+
+    // Lines in all blocks; only a length's last block may be short.
+    int64_t lines() const {
+        int64_t total = 0;
+        for (int32_t L = o_.lengthMin; L < o_.lengthMax; ++L) {
+            const int64_t lines = linesOfLength(o_, L), blocks = shardBlocks(L);
+            total += blocks * blockLines;
+            const int64_t last = (lines + blockLines - 1) / blockLines - 1;
+            if (blocks > 0 && last % o_.shardCount == o_.shardIndex)
+                total -= (last + 1) * blockLines - lines;
+        }
+        return total;
+    }
+
+    // The k-th block: shard block j of its length is block I + j N.
+    Task at(int64_t k) const {
+        const auto after = std::upper_bound(firsts_.begin(), firsts_.end(), k);
+        const auto index = static_cast<int32_t>(after - firsts_.begin()) - 1;
+        const int32_t L = o_.lengthMin + index;
+        const int64_t j = k - firsts_[static_cast<size_t>(index)];
+        const int64_t first = (o_.shardIndex + j * o_.shardCount) * blockLines;
+        const int64_t lines = linesOfLength(o_, L);
+        return Task{L, first, std::min(blockLines, lines - first), j + 1 == shardBlocks(L)};
+    }
+
+  private:
+    int64_t shardBlocks(int32_t L) const {
+        const int64_t blocks = (linesOfLength(o_, L) + blockLines - 1) / blockLines;
+        return blocks > o_.shardIndex ? (blocks - o_.shardIndex - 1) / o_.shardCount + 1 : 0;
+    }
+
+    const VerdictsOptions& o_;
+    std::vector<int64_t> firsts_;
+    int64_t size_ = 0;
+};
 
 // The generator state after `draws` more draws: the affine step x -> a x + c
 // composed with itself by squaring.
@@ -125,15 +162,16 @@ void addTally(LengthTally& to, const LengthTally& from) {
 // Hands block results over in task order, one call at a time.
 class OrderedEmitter {
   public:
-    OrderedEmitter(const std::vector<Task>& tasks, const VerdictsSink& sink)
-        : tasks_(tasks), sink_(sink), results_(tasks.size()) {}
+    OrderedEmitter(const TaskList& tasks, const VerdictsSink& sink) : tasks_(tasks), sink_(sink) {}
 
-    void put(size_t index, BlockResult r) {
+    void put(int64_t index, BlockResult r) {
         std::lock_guard lock(mutex_);
         ++finished_;
-        results_[index] = std::move(r);
-        while (next_ < tasks_.size() && results_[next_])
-            emit(next_++);
+        pending_.emplace(index, std::move(r));
+        while (!pending_.empty() && pending_.begin()->first == next_) {
+            emit(next_++, pending_.begin()->second);
+            pending_.erase(pending_.begin());
+        }
     }
 
     bool allFinished() {
@@ -144,35 +182,34 @@ class OrderedEmitter {
     // After a stop: what finished beyond a gap, then the open lengths.
     void finish() {
         std::lock_guard lock(mutex_);
-        for (; next_ < tasks_.size(); ++next_)
-            if (results_[next_]) emit(next_);
+        for (auto& [index, r] : pending_)
+            emit(index, r);
+        pending_.clear();
         for (auto& [length, tally] : open_)
             if (sink_.length) sink_.length(tally);
         open_.clear();
     }
 
   private:
-    void emit(size_t i) {
-        BlockResult& r = *results_[i];
+    void emit(int64_t index, const BlockResult& r) {
         if (sink_.onCase)
             for (const VerdictCase& c : r.cases)
                 sink_.onCase(c);
-        LengthTally& tally = open_[tasks_[i].length];
+        const Task t = tasks_.at(index);
+        LengthTally& tally = open_[t.length];
         addTally(tally, r.tally);
         done_ += r.tally.lines;
-        results_[i].reset();
         if (sink_.progress) sink_.progress(done_);
-        if (!tasks_[i].lastOfLength) return;
+        if (!t.lastOfLength) return;
         if (sink_.length) sink_.length(tally);
-        open_.erase(tasks_[i].length);
+        open_.erase(t.length);
     }
 
-    const std::vector<Task>& tasks_;
+    const TaskList& tasks_;
     const VerdictsSink& sink_;
-    std::vector<std::optional<BlockResult>> results_;
+    std::map<int64_t, BlockResult> pending_;
     std::map<int32_t, LengthTally> open_;
-    size_t next_ = 0, finished_ = 0;
-    int64_t done_ = 0;
+    int64_t next_ = 0, finished_ = 0, done_ = 0;
     std::mutex mutex_;
 };
 
@@ -185,10 +222,7 @@ int threadCount(const VerdictsOptions& o) {
 } // namespace
 
 int64_t verdictLineCount(const VerdictsOptions& o) {
-    int64_t total = 0;
-    for (const Task& t : tasksOf(o))
-        total += t.count;
-    return total;
+    return TaskList(o).lines();
 }
 
 uint32_t trialSeedState(const VerdictsOptions& o, int32_t length) {
@@ -214,18 +248,18 @@ void drawTrialLines(uint32_t seedState, int32_t length, int32_t bCount, int64_t 
 
 bool runVerdicts(const VerdictsOptions& o, const std::atomic<bool>* stop,
                  const VerdictsSink& sink) {
-    const std::vector<Task> tasks = tasksOf(o);
+    const TaskList tasks(o);
     OrderedEmitter emitter(tasks, sink);
-    std::atomic<size_t> next{0};
+    std::atomic<int64_t> next{0};
     auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     auto work = [&] {
         Worker worker(o);
-        for (size_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();)
-            emitter.put(k, worker.run(tasks[k], static_cast<bool>(sink.onCase)));
+        for (int64_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();)
+            emitter.put(k, worker.run(tasks.at(k), static_cast<bool>(sink.onCase)));
     };
-    const size_t count = std::min(tasks.size(), static_cast<size_t>(threadCount(o)));
+    const int64_t count = std::min<int64_t>(tasks.size(), threadCount(o));
     std::vector<std::thread> pool;
-    for (size_t t = 1; t < count; ++t)
+    for (int64_t t = 1; t < count; ++t)
         pool.emplace_back(work);
     work();
     for (std::thread& t : pool)

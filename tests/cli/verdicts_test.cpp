@@ -156,6 +156,11 @@ TEST(VerdictsCommand, OutputDoesNotDependOnThreadsAndShardsAddUp) {
                       std::stoll(line.substr(line.find(tag) + tag.size())))
                 << line << ' ' << key;
         }
+    // The progress total of each shard: its own lines, a short last block included.
+    int64_t shardLines = 0;
+    for (const char* shard : {"0/2", "1/2"})
+        shardLines += verdictLineCount(parseVerdictsOptions(with({"--shard", shard})));
+    EXPECT_EQ(shardLines, 3 * 9000);
     // Another seed draws other lines.
     EXPECT_NE(verdicts({"--length", "12..15", "--trials", "9000", "--seed", "6", "--json"}),
               single);
