@@ -50,8 +50,8 @@ void singleLineVerdict(benchmark::State& state) {
     uint64_t line = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(rca::lineVerdict(line++ & 0xFFFFF, 20, rule));
-    state.counters["trials/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["trials/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(singleLineVerdict);
 
