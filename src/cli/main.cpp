@@ -14,7 +14,8 @@ namespace {
 const char* usage = "usage: rcalab-cli [--workdir DIR] --script FILE | -e 'cmd; cmd' | -\n"
                     "       rcalab-cli init-workdir DIR\n"
                     "       rcalab-cli batch [options]   (see docs/batch.md)\n"
-                    "       rcalab-cli sweep [options]\n";
+                    "       rcalab-cli sweep [options]\n"
+                    "       rcalab-cli verdicts [options]   (see docs/verdicts.md)\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
         }
         if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
         if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1);
+        if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1);
         if (first == "--help" || first == "-h") {
             std::cout << usage;
             return 0;

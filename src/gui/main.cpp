@@ -1,4 +1,5 @@
 // rcalab: the desktop workbench.
+#include "gui/case_option.h"
 #include "gui/dev_hooks.h"
 #include "gui/error_report.h"
 #include "gui/main_window.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
         rcagui::MainWindow window;
         window.show();
         rcagui::installDevHooks(window);
+        rcagui::openCaseFromArguments(window, app.arguments());
         return app.exec();
     } catch (const std::exception& e) {
         // The window could not be built: say why instead of vanishing.
