@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace rcagui {
 
@@ -72,7 +73,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::showBatchDock(bool shown) {
     if (dock_->isFloating()) return;
-    const int room = dock_->sizeHint().width();
+    const int room = dock_->sizeHint().width() +
+                     style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     resize(width() + (shown ? room : -room), height());
 }
 

@@ -268,7 +268,7 @@ void MainWindowTest::batchDockShowsTheHiddenLabels() {
     QVERIFY(!dock->isFloating());
     QCOMPARE(w_->dockWidgetArea(dock), Qt::RightDockWidgetArea);
     QVERIFY(w_->width() > width);
-    QVERIFY(dock->x() >= 1146);
+    QTRY_COMPARE(w_->centralWidget()->width(), width);
     QCOMPARE(trials.caption(), std::string("42"));
     toggle->trigger();
     QVERIFY(dock->isHidden());
