@@ -1,4 +1,5 @@
 #include "cli/verdicts_command.h"
+#include "state/version.h"
 
 #include "cli/batch_command.h"
 #include "cli/batch_interrupt.h"
@@ -46,6 +47,8 @@ Report tallyReport(const VerdictsOptions& o, const LengthTally& t) {
     if (o.shardCount > 1)
         r.push_back(
             {"shard", std::to_string(o.shardIndex) + "/" + std::to_string(o.shardCount), true});
+    // Last: the counts lead every line, and a figure can be traced to its program.
+    r.push_back({"version", programVersion, true});
     return r;
 }
 
