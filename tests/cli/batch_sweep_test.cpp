@@ -65,22 +65,23 @@ TEST(BatchSweep, SeededNumbersDoNotDependOnThreadsOrShards) {
 // reseed at trial 128, and one seed gives the same numbers every time.
 TEST(BatchSweep, ASeedFixesTheFirstTrialsToo) {
     auto counts = [](const std::string& json) {
-        return std::regex_replace(json, std::regex(R"("(index|seed|randomState)":[^,}]*,?)"), "");
+        return std::regex_replace(json, std::regex(R"re("(index|seed|randomState)":[^,}]*,?)re"),
+                                  "");
     };
-auto batch = [&](const std::string& seed) {
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        runBatchCommand({"--trials", "100", "--mask", "L1,R2", "--seed", seed, "--json"}, out, err),
-        0)
-        << err.str();
-    return counts(out.str());
-};
-EXPECT_EQ(batch("1"), batch("1"));
-EXPECT_NE(batch("1"), batch("999"));
-// Two equal configurations of one sweep start from states of their own.
-const auto rows = lines(sweep({"--masks", "L1,R2;L1,R2", "--trials", "100", "--seed", "1"}));
-ASSERT_EQ(rows.size(), 2u);
-EXPECT_NE(counts(rows[0]), counts(rows[1]));
+    auto batch = [&](const std::string& seed) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runBatchCommand({"--trials", "100", "--mask", "L1,R2", "--seed", seed, "--json"},
+                                  out, err),
+                  0)
+            << err.str();
+        return counts(out.str());
+    };
+    EXPECT_EQ(batch("1"), batch("1"));
+    EXPECT_NE(batch("1"), batch("999"));
+    // Two equal configurations of one sweep start from states of their own.
+    const auto rows = lines(sweep({"--masks", "L1,R2;L1,R2", "--trials", "100", "--seed", "1"}));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NE(counts(rows[0]), counts(rows[1]));
 }
 
 TEST(BatchSweep, ShardsTakeEveryNthConfiguration) {
