@@ -2,7 +2,7 @@
 results, and the space-time picture of one trial.
 
 Run from the repository after `make python`:
-    PYTHONPATH=build-py/src/python python3 docs/examples/python_study.py WORKDIR
+    PYTHONPATH=build-py/src/python /usr/bin/python3 docs/examples/python_study.py WORKDIR
 WORKDIR is a working directory made by `rcalab-cli init-workdir`.
 """
 import os
