@@ -11,6 +11,7 @@
 #include "files/rca_codec.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "setup/trial_setup.h"
 #include "state/fixed_paths.h"
 
@@ -28,7 +29,7 @@ void readBaseTable(Bench& wb) {
     const std::string file = fixedPath(paths::improveBase);
     std::ifstream in(file, std::ios::binary);
     if (!in.is_open()) {
-        wb.report("cannot read " + file + ": the base table is missing or not readable");
+        wb.report("cannot read the base table " + file + ": " + openFailure(file, false));
         return;
     }
     RcaBytes bytes{};

@@ -16,6 +16,7 @@
 #include "setup/random_line.h"
 #include "setup/square_update.h"
 #include "state/fixed_paths.h"
+#include "state/saturating.h"
 
 #include <string>
 #include <vector>
@@ -87,7 +88,7 @@ void concludeTrial(Bench& wb) {
     s.trialRunning = false;
     if (s.t6Trial >= 0 && s.t6Trial < t6TallyCount)
         s.t6Tallies[static_cast<size_t>(s.t6Trial)] = wb.model().stepTime;
-    ++s.t6Trial;
+    countUp(s.t6Trial);
     if (!s.stopRequested && s.t6Trial <= t6LastTrial) wb.form1().Timer6.setEnabled(true);
 }
 
@@ -120,9 +121,9 @@ void presetCommon(Bench& wb) {
 }
 
 void readPreset(Bench& wb, const char* file) {
-    if (!readPresetByte(fixedPath(file), wb.model()))
-        wb.report(std::string("cannot read ") + file +
-                  ": the file is missing, empty or not readable");
+    const std::string path = fixedPath(file);
+    if (!readPresetByte(path, wb.model()))
+        wb.report("cannot read " + path + ": " + presetByteFailure(path));
 }
 
 void squareSide(Bench& wb, int side) {

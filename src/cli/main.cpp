@@ -2,6 +2,8 @@
 #include "cli/script.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
+#include "io/file_problem.h"
+#include "state/version.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +16,8 @@ namespace {
 const char* usage = "usage: rcalab-cli [--workdir DIR] --script FILE | -e 'cmd; cmd' | -\n"
                     "       rcalab-cli init-workdir DIR\n"
                     "       rcalab-cli batch [options]   (see docs/batch.md)\n"
-                    "       rcalab-cli sweep [options]\n";
+                    "       rcalab-cli sweep [options]\n"
+                    "       rcalab-cli --version | --help\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -22,6 +25,42 @@ std::vector<std::string> readLines(std::istream& in) {
     while (std::getline(in, line))
         lines.push_back(line);
     return lines;
+}
+
+std::vector<std::string> readScriptFile(const std::string& file) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        throw std::runtime_error("cannot read script " + file + ": it is a folder");
+    std::ifstream in(file);
+    if (!in)
+        throw std::runtime_error("cannot read script " + file + ": " +
+                                 rca::openFailure(file, false));
+    std::vector<std::string> lines = readLines(in);
+    if (in.bad()) throw std::runtime_error("cannot read script " + file + ": the read failed");
+    return lines;
+}
+
+// One script a run: a second would silently replace the first.
+void takeScript(bool& haveScript, const std::string& option) {
+    if (haveScript)
+        throw std::runtime_error(option + ": give one script only (--script FILE, -e or -)");
+    haveScript = true;
+}
+
+// A folder name that looks like an option is taken for a mistyped option.
+int initWorkdirCommand(int argc, char** argv) {
+    const std::string dir = argc == 3 ? argv[2] : "";
+    if (dir == "--help" || dir == "-h") {
+        std::cout << usage;
+        return 0;
+    }
+    if (argc != 3 || dir.empty()) throw std::runtime_error("init-workdir takes one folder");
+    if (dir[0] == '-')
+        throw std::runtime_error("init-workdir: unknown option " + dir +
+                                 " (a folder whose name starts with '-' is written ./" + dir + ")");
+    const std::string error = rca::initWorkdir(dir);
+    if (!error.empty()) throw std::runtime_error(error);
+    return 0;
 }
 
 int runScript(int argc, char** argv) {
@@ -37,17 +76,14 @@ int runScript(int argc, char** argv) {
         if (a == "--workdir") {
             workdir = value();
         } else if (a == "--script") {
-            std::string file = value();
-            std::ifstream in(file);
-            if (!in) throw std::runtime_error("cannot read script " + file);
-            lines = readLines(in);
-            haveScript = true;
+            takeScript(haveScript, a);
+            lines = readScriptFile(value());
         } else if (a == "-e") {
+            takeScript(haveScript, a);
             lines = rca::splitCommands(value());
-            haveScript = true;
         } else if (a == "-") {
+            takeScript(haveScript, a);
             lines = readLines(std::cin);
-            haveScript = true;
         } else {
             throw std::runtime_error("unknown option " + a);
         }
@@ -67,10 +103,9 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         std::string first = argc > 1 ? argv[1] : "";
-        if (first == "init-workdir") {
-            if (argc != 3) throw std::runtime_error("init-workdir takes one folder");
-            std::string error = rca::initWorkdir(argv[2]);
-            if (!error.empty()) throw std::runtime_error(error);
+        if (first == "init-workdir") return initWorkdirCommand(argc, argv);
+        if (first == "--version") {
+            std::cout << "rcalab-cli " << rca::programVersion << '\n';
             return 0;
         }
         if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
