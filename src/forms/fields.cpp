@@ -119,8 +119,10 @@ void Fields::add(const std::string& name, Line* v) {
                       return;
                   }
                   if (s.size() > maxLineCells) throw FieldError("more than 100 cells");
+                  Line cells = *v;
                   for (size_t c = 0; c < s.size(); ++c)
-                      (*v)[c] = parseCell(s[c]);
+                      cells[c] = parseCell(s[c]);
+                  *v = cells;
               }};
 }
 
@@ -152,7 +154,8 @@ void Fields::add(const std::string& name, CellInts* v, Range r) {
 
 void Fields::addGridImpl(const std::string& name, int rows,
                          std::function<std::string(int, int)> get,
-                         std::function<void(int, int, const std::string&)> put) {
+                         std::function<int64_t(const std::string&)> parse,
+                         std::function<void(int, int, int64_t)> put) {
     table_[name] = Entry{[this, rows, get](std::optional<int> i) {
                              int r = checkIndex(i, rows, "a grid");
                              std::string out;
@@ -160,15 +163,17 @@ void Fields::addGridImpl(const std::string& name, int rows,
                                  addWord(out, c == 0, get(r, c));
                              return out;
                          },
-                         [rows, put](std::optional<int> i, const std::string& s) {
+                         [rows, parse, put](std::optional<int> i, const std::string& s) {
                              int r = checkIndex(i, rows, "a grid");
                              std::istringstream in(s);
-                             std::string word;
-                             int c = 0;
-                             while (in >> word) {
-                                 if (c >= maxLineCells) throw FieldError("more than 100 values");
-                                 put(r, c++, word);
+                             std::vector<int64_t> values;
+                             for (std::string word; in >> word;) {
+                                 if (values.size() >= maxLineCells)
+                                     throw FieldError("more than 100 values");
+                                 values.push_back(parse(word));
                              }
+                             for (size_t c = 0; c < values.size(); ++c)
+                                 put(r, static_cast<int>(c), values[c]);
                          },
                          rows};
 }

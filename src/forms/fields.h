@@ -58,9 +58,10 @@ class Fields {
                  Range r = Range::of<T>()) {
         addGridImpl(
             name, N, [g](int row, int c) { return formatNumber((*g)[row][c]); },
-            [g, name, r](int row, int c, const std::string& s) {
-                (*g)[row][c] = parseNumberAs<T>(name, s, r);
-            });
+            [name, r](const std::string& s) {
+                return static_cast<int64_t>(parseNumberAs<T>(name, s, r));
+            },
+            [g](int row, int c, int64_t v) { (*g)[row][c] = static_cast<T>(v); });
     }
     // A list with its own count (point lists).
     template <class T, size_t N>
@@ -100,8 +101,11 @@ class Fields {
     };
     void addScalar(const std::string& name, std::function<std::string()> get,
                    std::function<void(const std::string&)> put);
+    // A row is parsed whole before any of it is written; `parse` has
+    // checked each value fits, so `put` stores it as it is.
     void addGridImpl(const std::string& name, int rows, std::function<std::string(int, int)> get,
-                     std::function<void(int, int, const std::string&)> put);
+                     std::function<int64_t(const std::string&)> parse,
+                     std::function<void(int, int, int64_t)> put);
     void addListImpl(const std::string& name, int capacity, int32_t* count,
                      std::function<std::string(int)> get,
                      std::function<void(int, const std::string&)> put);

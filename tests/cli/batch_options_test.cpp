@@ -41,7 +41,7 @@ TEST(BatchOptions, MalformedCommandLinesExitWithTwoAndSayWhy) {
         {{"--border", "frozen", "--mask", "L1,L7,R1,R2"},
          "--mask L1,L7,R1,R2 with --border frozen: a frozen border looks at distances 1..6 "
          "only, so L7 would be ignored"},
-        {{"--mask", "R11", "--border", "frozen"}, "so R11 would be ignored"},
+        {{"--mask", "R11", "--border", "frozen"}, "--mask R11 with --border frozen"},
         {{"--frob"}, "unknown option '--frob'"},
         {{"20"}, "unknown option '20'"},
     };
