@@ -112,10 +112,9 @@ std::string writeBeside(const fs::path& target, const fs::path& folder, const st
     if (old) keepModeAndOwner(fd, *old);
     bool ok = writeAll(fd, data, size) && ::fsync(fd) == 0;
     int error = errno;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) ok = false;
+    if (::close(fd) != 0 && ok) ok = false, error = errno;
+    if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) ok = false, error = errno;
     if (!ok) {
-        error = errno;
         ::unlink(tmp.c_str());
         return systemError(error);
     }
