@@ -55,7 +55,7 @@ CellState parseCell(char ch) {
         return A;
     default:
         if (ch >= '0' && ch <= '2') return static_cast<CellState>(ch - '0');
-        throw FieldError(std::string("not a cell letter (C, B, A or 0 .. 2): ") + ch);
+        throw FieldError(std::string("not a cell letter: ") + ch);
     }
 }
 
