@@ -7,7 +7,8 @@ PACKAGES="g++ cmake ninja-build make pkg-config clang-format \
 qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 pybind11-dev python3-dev python3-numpy python3-pytest \
-xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core time procps"
+xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core time procps \
+help2man dpkg-dev desktop-file-utils"
 
 # `install-deps.sh --fuzz` adds what the libFuzzer builds need.
 if [ "${1:-}" = "--fuzz" ]; then

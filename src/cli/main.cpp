@@ -17,7 +17,25 @@ const char* usage = "usage: rcalab-cli [--workdir DIR] --script FILE | -e 'cmd; 
                     "       rcalab-cli init-workdir DIR\n"
                     "       rcalab-cli batch [options]   (see docs/batch.md)\n"
                     "       rcalab-cli sweep [options]\n"
-                    "       rcalab-cli --version | --help\n";
+                    "       rcalab-cli verdicts [options]   (see docs/verdicts.md)\n"
+                    "       rcalab-cli --help | --version\n";
+
+// --help: the usage with a line per form; help2man makes the manual page of it.
+const char* help =
+    "The rcalab workbench without a screen: scripts, headless batches and sweeps.\n\n"
+    "Options:\n"
+    "  --workdir DIR     run the script in working folder DIR (default: here)\n"
+    "  --script FILE     run the script in FILE\n"
+    "  -e 'cmd; cmd'     run these script lines\n"
+    "  -                 read the script from standard input\n"
+    "  init-workdir DIR  make DIR a working folder and list what was made\n"
+    "  batch             one headless batch (batch --help lists its options)\n"
+    "  sweep             batches over lists of settings (sweep --help)\n"
+    "  verdicts          particle-model verdicts of families of lines (verdicts --help)\n"
+    "  --help            show this help\n"
+    "  --version         show the version\n\n"
+    "The script language is described in docs/scripting.md, batches and sweeps\n"
+    "in docs/batch.md (installed under share/doc/rcalab).\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -51,15 +69,19 @@ void takeScript(bool& haveScript, const std::string& option) {
 int initWorkdirCommand(int argc, char** argv) {
     const std::string dir = argc == 3 ? argv[2] : "";
     if (dir == "--help" || dir == "-h") {
-        std::cout << usage;
+        std::cout << usage << '\n' << help;
         return 0;
     }
     if (argc != 3 || dir.empty()) throw std::runtime_error("init-workdir takes one folder");
     if (dir[0] == '-')
         throw std::runtime_error("init-workdir: unknown option " + dir +
                                  " (a folder whose name starts with '-' is written ./" + dir + ")");
-    const std::string error = rca::initWorkdir(dir);
+    std::vector<std::string> made;
+    const std::string error = rca::initWorkdir(dir, &made);
+    for (const std::string& m : made)
+        std::cout << "made " << (std::filesystem::path(dir) / m).string() << '\n';
     if (!error.empty()) throw std::runtime_error(error);
+    if (made.empty()) std::cout << dir << " is a working folder already\n";
     return 0;
 }
 
@@ -104,14 +126,15 @@ int main(int argc, char** argv) {
     try {
         std::string first = argc > 1 ? argv[1] : "";
         if (first == "init-workdir") return initWorkdirCommand(argc, argv);
-        if (first == "--version") {
-            std::cout << "rcalab-cli " << rca::programVersion << '\n';
-            return 0;
-        }
         if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
         if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1);
+        if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1);
         if (first == "--help" || first == "-h") {
-            std::cout << usage;
+            std::cout << usage << '\n' << help;
+            return 0;
+        }
+        if (first == "--version") {
+            std::cout << "rcalab-cli " << rca::programVersion << '\n';
             return 0;
         }
         return runScript(argc, argv);

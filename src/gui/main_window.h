@@ -20,6 +20,7 @@ class TimerDriver;
 
 class MainWindow : public QMainWindow {
   public:
+    // The window takes the place and the docks it had when last closed.
     MainWindow();
     ~MainWindow() override;
 
@@ -33,7 +34,12 @@ class MainWindow : public QMainWindow {
     // The QTimer that drives a core timer.
     const QTimer* timerDriving(const std::string& name) const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    void showBatchDock(bool shown);
+
     std::unique_ptr<GuiHost> host_;
     std::unique_ptr<rca::Workbench> wb_;
     FormWindow* window_ = nullptr;

@@ -6,5 +6,6 @@ namespace rcapy {
 
 void bindWorkbench(pybind11::module_& m);
 void bindBatch(pybind11::module_& m);
+void bindVerdicts(pybind11::module_& m);
 
 } // namespace rcapy

@@ -7,4 +7,5 @@ PYBIND11_MODULE(rcalab, m) {
               "of `rcalab-cli batch` and `rcalab-cli sweep` and return their results.";
     rcapy::bindWorkbench(m);
     rcapy::bindBatch(m);
+    rcapy::bindVerdicts(m);
 }

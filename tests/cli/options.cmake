@@ -15,8 +15,6 @@ function(expect code out_part err_part)
     endif()
 endfunction()
 
-expect(0 "rcalab-cli ${VERSION}\n" "" ${CLI} --version)
-expect(0 "rcalab ${VERSION}\n" "" ${GUI} --version)
 
 expect(0 "usage: rcalab-cli" "" ${CLI} init-workdir --help)
 expect(2 "" "init-workdir: unknown option -x" ${CLI} init-workdir -x)
