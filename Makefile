@@ -47,18 +47,22 @@ test: build-test python
 
 # Each fuzz target runs FUZZ_SECONDS on a copy of its corpus (clang,
 # libFuzzer, ASan + UBSan); new inputs that find faults belong in
-# fuzz/corpus/NAME, where `make test` replays them.
+# fuzz/corpus/NAME, where `make test` replays them. The script target's
+# dictionary holds every verb, control, handler and value name of the
+# workbench as built, and numbers at the edges of every type.
 FUZZ_FLAGS := -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -g -O1
 fuzz:
 	./scripts/install-deps.sh --fuzz
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 		-DRCALAB_FUZZ=ON -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" \
 		-DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse fuzz_cli_options
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_file_readers fuzz_script fuzz_number_parse fuzz_cli_options random_scripts
+	ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/random_scripts --dict $(FUZZ_DIR)/script.dict
 	failed=""; for t in file_readers script number_parse cli_options; do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$t && cp fuzz/corpus/$$t/* $(FUZZ_DIR)/corpus/$$t/ && \
+		dict=""; [ $$t != script ] || dict=-dict=$(FUZZ_DIR)/script.dict; \
 		TMPDIR=$(FUZZ_TMP) ASAN_OPTIONS=detect_leaks=0 $(FUZZ_DIR)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) \
-			-print_final_stats=1 $(FUZZ_DIR)/corpus/$$t || failed="$$failed $$t"; \
+			-print_final_stats=1 $$dict $(FUZZ_DIR)/corpus/$$t || failed="$$failed $$t"; \
 	done; [ -z "$$failed" ] || { echo "fuzz targets that stopped:$$failed"; exit 1; }
 
 bench: build

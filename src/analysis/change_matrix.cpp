@@ -42,7 +42,9 @@ void paintChangeMatrix(Canvas& c, const ChangeMatrix& m) {
 }
 
 int changeCellAt(int pixel) {
-    return std::clamp((pixel + changeCellPixels / 2) / changeCellPixels, 0, changeSide - 1);
+    // In 64 bits: the rounding offset must not overflow at the int limits.
+    const int64_t cell = (int64_t{pixel} + changeCellPixels / 2) / changeCellPixels;
+    return static_cast<int>(std::clamp<int64_t>(cell, 0, changeSide - 1));
 }
 
 int changeBarCount(int count) {

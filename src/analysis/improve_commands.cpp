@@ -11,8 +11,10 @@
 #include "files/rca_codec.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "setup/trial_setup.h"
 #include "state/fixed_paths.h"
+#include "state/saturating.h"
 
 #include <algorithm>
 #include <fstream>
@@ -28,7 +30,7 @@ void readBaseTable(Bench& wb) {
     const std::string file = fixedPath(paths::improveBase);
     std::ifstream in(file, std::ios::binary);
     if (!in.is_open()) {
-        wb.report("cannot read " + file + ": the base table is missing or not readable");
+        wb.report("cannot read the base table " + file + ": " + openFailure(file, false));
         return;
     }
     RcaBytes bytes{};
@@ -163,7 +165,7 @@ void watchTrials(Bench& wb) {
     TrialCheck& check = wb.state<TrialCheck>();
     ImproveState* s = &wb.state<ImproveState>();
     check.ended = [inner = check.ended, s](Bench& b) {
-        if (s->trialRunning) ++s->trialSteps;
+        if (s->trialRunning) countUp(s->trialSteps);
         const bool ended = inner && inner(b);
         if (!s->trialRunning) return ended;
         if (ended) {

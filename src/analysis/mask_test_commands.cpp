@@ -43,8 +43,8 @@ void loadPreset(Bench& wb, const std::string& file, bool showLength) {
     Model& m = wb.model();
     if (showLength) writeField(wb, wb.form1().Edit1, presetSide);
     m.squareRows = m.squareCols = presetSide;
-    if (!readPresetByte(fixedPath(file), m))
-        wb.report("cannot read " + file + ": the file is missing, empty or not readable");
+    const std::string path = fixedPath(file);
+    if (!readPresetByte(path, m)) wb.report("cannot read " + path + ": " + presetByteFailure(path));
 }
 
 // Button '1': the main window's number field picks the file.

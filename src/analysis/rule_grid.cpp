@@ -78,10 +78,12 @@ void applyDrag(const RulePress& press, int x, int y, std::array<double, ruleColu
                std::array<double, ruleRows>& rows) {
     // Below the grid the column under the press moves; right of it, the row.
     if (press.zoneX == 0)
-        moveBand(columns, press.zoneY, press.x / ruleCell, 9, (y - press.y) / ruleWeightScale);
+        moveBand(columns, press.zoneY, press.x / ruleCell, 9,
+                 (static_cast<double>(y) - press.y) / ruleWeightScale);
     clampAll(columns);
     if (press.zoneY == 0)
-        moveBand(rows, press.zoneX, press.y / ruleCell, 5, (x - press.x) / ruleWeightScale);
+        moveBand(rows, press.zoneX, press.y / ruleCell, 5,
+                 (static_cast<double>(x) - press.x) / ruleWeightScale);
     clampAll(rows);
 }
 

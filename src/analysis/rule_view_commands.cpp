@@ -10,6 +10,7 @@
 #include "engine/number_parse.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "state/fixed_paths.h"
 
 #include <memory>
@@ -65,7 +66,7 @@ class RuleView {
         const std::string file = fixedPath(paths::weightProfiles);
         const ProfileRead got = rca::readProfiles(file, s_.columnWeights, s_.rowWeights);
         if (!got.opened)
-            wb_.report("cannot read " + file + ": the file is missing or not readable");
+            wb_.report("cannot read " + file + ": " + openFailure(file, false));
         else if (got.values < profileValues)
             wb_.report(file + " is short: " + std::to_string(got.values) + " of " +
                        std::to_string(profileValues) + " weights read");
@@ -78,8 +79,7 @@ class RuleView {
     void writeProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
         if (!rca::writeProfiles(file, s_.columnWeights, s_.rowWeights))
-            wb_.report("cannot write " + file +
-                       ": the file is missing or not writable, or the disk is full");
+            wb_.report("cannot write " + file + ": " + writeFailure(file, true));
         repaint();
     }
 

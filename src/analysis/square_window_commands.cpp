@@ -8,6 +8,7 @@
 #include "engine/number_parse.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "setup/square_update.h"
 #include "setup/trial_setup.h"
 #include "state/batch_outputs.h"
@@ -33,7 +34,7 @@ void reportRead(Bench& wb, const std::string& file, int32_t record, const Points
     if (got.negativeRecord)
         wb.report("no " + which + ": record numbers start at 0; nothing was read");
     else if (!got.opened)
-        wb.report("cannot read " + file + ": the file is missing or not readable");
+        wb.report("cannot read " + file + ": " + openFailure(file, false));
     else if (!got.complete())
         wb.report(which + " is short: " + std::to_string(got.coordinates) + " of " +
                   std::to_string(2 * recordPoints) + " coordinates read");

@@ -16,6 +16,7 @@
 #include "setup/random_line.h"
 #include "setup/square_update.h"
 #include "state/fixed_paths.h"
+#include "state/saturating.h"
 
 #include <string>
 #include <vector>
@@ -90,7 +91,7 @@ void concludeTrial(Bench& wb) {
     s.trialRunning = false;
     if (s.t6Trial >= 0 && s.t6Trial < t6TallyCount)
         s.t6Tallies[static_cast<size_t>(s.t6Trial)] = s.trialSteps;
-    ++s.t6Trial;
+    countUp(s.t6Trial);
     if (!s.stopRequested && s.t6Trial <= t6LastTrial) wb.form1().Timer6.setEnabled(true);
 }
 
@@ -110,7 +111,7 @@ void watchTrials(Bench& wb) {
     T6State* s = &wb.state<T6State>();
     const ImproveState* cap = &wb.state<ImproveState>();
     check.ended = [inner = check.ended, s, cap](Bench& b) {
-        if (s->trialRunning) ++s->trialSteps;
+        if (s->trialRunning) countUp(s->trialSteps);
         const bool ended = inner && inner(b);
         if (!s->trialRunning) return ended;
         if (!ended) {
@@ -138,9 +139,9 @@ void presetCommon(Bench& wb) {
 }
 
 void readPreset(Bench& wb, const char* file) {
-    if (!readPresetByte(fixedPath(file), wb.model()))
-        wb.report(std::string("cannot read ") + file +
-                  ": the file is missing, empty or not readable");
+    const std::string path = fixedPath(file);
+    if (!readPresetByte(path, wb.model()))
+        wb.report("cannot read " + path + ": " + presetByteFailure(path));
 }
 
 void squareSide(Bench& wb, int side) {

@@ -13,6 +13,7 @@ namespace {
 constexpr int64_t largestCount = std::numeric_limits<int32_t>::max() - 1;
 constexpr int shortestLength = 6; // a B count of at least 2 needs L / 2 >= 3
 constexpr int32_t longestLengthMax = maxLineCells + 1;
+constexpr int frozenReach = 6; // the distances a frozen border examines
 
 std::vector<std::string> split(const std::string& text, char sep) {
     std::vector<std::string> parts;
@@ -95,6 +96,17 @@ int32_t parseBorder(const std::string& text) {
     throw UsageError("--border: '" + text + "' is not circle or frozen");
 }
 
+void checkSettings(const BatchSettings& s) {
+    if (s.borderMode != 0 || !s.mask) return;
+    for (auto [letter, side] : {std::pair{'L', &s.mask->left}, {'R', &s.mask->right}})
+        for (int d = frozenReach + 1; d <= maxDistance; ++d)
+            if ((*side)[d])
+                throw UsageError("--mask " + maskText(*s.mask) +
+                                 " with --border frozen: a frozen " +
+                                 "border looks at distances 1.." + std::to_string(frozenReach) +
+                                 " only, so " + letter + std::to_string(d) + " would be ignored");
+}
+
 bool parseSettingOption(const std::vector<std::string>& args, size_t& i, BatchSettings& s) {
     const std::string& a = args[i];
     if (a == "--mask")
@@ -127,6 +139,7 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& args) {
         else
             throw UsageError("unknown option '" + a + "'");
     }
+    checkSettings(o.settings);
     return o;
 }
 

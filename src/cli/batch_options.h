@@ -39,6 +39,10 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& args);
 // not one of them.
 bool parseSettingOption(const std::vector<std::string>& args, size_t& i, BatchSettings& s);
 
+// A frozen border looks at distances 1..6 only: a mask that reaches further
+// would be echoed as run but act as a different one, so it is refused.
+void checkSettings(const BatchSettings& s);
+
 // The value following option args[i]; i moves onto it.
 const std::string& optionValue(const std::vector<std::string>& args, size_t& i);
 

@@ -2,6 +2,7 @@
 #include "cli/script.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
+#include "io/file_problem.h"
 #include "state/version.h"
 
 #include <filesystem>
@@ -44,6 +45,46 @@ std::vector<std::string> readLines(std::istream& in) {
     return lines;
 }
 
+std::vector<std::string> readScriptFile(const std::string& file) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec))
+        throw std::runtime_error("cannot read script " + file + ": it is a folder");
+    std::ifstream in(file);
+    if (!in)
+        throw std::runtime_error("cannot read script " + file + ": " +
+                                 rca::openFailure(file, false));
+    std::vector<std::string> lines = readLines(in);
+    if (in.bad()) throw std::runtime_error("cannot read script " + file + ": the read failed");
+    return lines;
+}
+
+// One script a run: a second would silently replace the first.
+void takeScript(bool& haveScript, const std::string& option) {
+    if (haveScript)
+        throw std::runtime_error(option + ": give one script only (--script FILE, -e or -)");
+    haveScript = true;
+}
+
+// A folder name that looks like an option is taken for a mistyped option.
+int initWorkdirCommand(int argc, char** argv) {
+    const std::string dir = argc == 3 ? argv[2] : "";
+    if (dir == "--help" || dir == "-h") {
+        std::cout << usage << '\n' << help;
+        return 0;
+    }
+    if (argc != 3 || dir.empty()) throw std::runtime_error("init-workdir takes one folder");
+    if (dir[0] == '-')
+        throw std::runtime_error("init-workdir: unknown option " + dir +
+                                 " (a folder whose name starts with '-' is written ./" + dir + ")");
+    std::vector<std::string> made;
+    const std::string error = rca::initWorkdir(dir, &made);
+    for (const std::string& m : made)
+        std::cout << "made " << (std::filesystem::path(dir) / m).string() << '\n';
+    if (!error.empty()) throw std::runtime_error(error);
+    if (made.empty()) std::cout << dir << " is a working folder already\n";
+    return 0;
+}
+
 int runScript(int argc, char** argv) {
     std::string workdir;
     std::vector<std::string> lines;
@@ -57,17 +98,14 @@ int runScript(int argc, char** argv) {
         if (a == "--workdir") {
             workdir = value();
         } else if (a == "--script") {
-            std::string file = value();
-            std::ifstream in(file);
-            if (!in) throw std::runtime_error("cannot read script " + file);
-            lines = readLines(in);
-            haveScript = true;
+            takeScript(haveScript, a);
+            lines = readScriptFile(value());
         } else if (a == "-e") {
+            takeScript(haveScript, a);
             lines = rca::splitCommands(value());
-            haveScript = true;
         } else if (a == "-") {
+            takeScript(haveScript, a);
             lines = readLines(std::cin);
-            haveScript = true;
         } else {
             throw std::runtime_error("unknown option " + a);
         }
@@ -87,16 +125,7 @@ int runScript(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         std::string first = argc > 1 ? argv[1] : "";
-        if (first == "init-workdir") {
-            if (argc != 3) throw std::runtime_error("init-workdir takes one folder");
-            std::vector<std::string> made;
-            std::string error = rca::initWorkdir(argv[2], &made);
-            for (const std::string& m : made)
-                std::cout << "made " << (std::filesystem::path(argv[2]) / m).string() << '\n';
-            if (!error.empty()) throw std::runtime_error(error);
-            if (made.empty()) std::cout << argv[2] << " is a working folder already\n";
-            return 0;
-        }
+        if (first == "init-workdir") return initWorkdirCommand(argc, argv);
         if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
         if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1);
         if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1);

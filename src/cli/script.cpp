@@ -3,6 +3,7 @@
 #include "files/picture_export.h"
 
 #include <iostream>
+#include <limits>
 #include <sstream>
 #include <stdexcept>
 
@@ -51,6 +52,14 @@ long long number(const std::string& s, const std::string& what) {
     }
     if (used != s.size()) throw ScriptError(what + " must be a number, not '" + s + "'");
     return v;
+}
+
+// A whole int, refused rather than wrapped.
+int coordinate(const std::string& s, const std::string& what) {
+    const long long v = number(s, what);
+    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+        throw ScriptError(what + " " + s + " is out of range");
+    return static_cast<int>(v);
 }
 
 void need(const std::vector<std::string>& w, size_t min, size_t max, const std::string& usage) {
@@ -214,8 +223,8 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
             e.kind = MouseEvent::Kind::Move;
         else
             throw ScriptError("mouse takes down, up or move");
-        e.x = static_cast<int>(number(w[2], "X"));
-        e.y = static_cast<int>(number(w[3], "Y"));
+        e.x = coordinate(w[2], "X");
+        e.y = coordinate(w[3], "Y");
         std::string form = "TForm1";
         for (size_t k = 4; k < w.size(); ++k) {
             if (w[k] == "left")
@@ -243,9 +252,7 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
     } else if (verb == "pixel") {
         need(w, 3, 4, "pixel X Y [FORM]");
         Canvas& surface = this->surface(w.size() == 4 ? w[3] : "TForm1");
-        out_ << surface.pixel(static_cast<int>(number(w[1], "X")),
-                              static_cast<int>(number(w[2], "Y")))
-             << '\n';
+        out_ << surface.pixel(coordinate(w[1], "X"), coordinate(w[2], "Y")) << '\n';
     } else if (verb == "save") {
         need(w, 2, 3, "save FILE.png [FORM]");
         Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");

@@ -135,6 +135,7 @@ std::vector<BatchSettings> parseConfigLines(const std::vector<std::string>& line
             for (size_t i = 0; i < w.size(); ++i)
                 if (!parseSettingOption(w, i, s))
                     throw UsageError("'" + w[i] + "' is not a setting of one batch");
+            checkSettings(s);
         } catch (const UsageError& e) {
             throw UsageError(where + " line " + std::to_string(n + 1) + ": " + e.what());
         }
@@ -168,6 +169,8 @@ SweepOptions parseSweepOptions(const std::vector<std::string>& args) {
     o.configs = lists.configsFile.empty()
                     ? product(lists, base)
                     : parseConfigLines(readLines(lists.configsFile), base, lists.configsFile);
+    for (const BatchSettings& s : o.configs)
+        checkSettings(s);
     return o;
 }
 

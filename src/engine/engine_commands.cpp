@@ -4,6 +4,7 @@
 #include "engine/trial_check.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "state/saturating.h"
 
 #include <algorithm>
 #include <string>
@@ -55,7 +56,7 @@ void readMask(Bench& wb) {
 // "n steps": stepsPerPress steps, then the status bar and one picture row.
 void runBatch(Bench& wb) {
     Model& m = wb.model();
-    ++m.pressCount;
+    countUp(m.pressCount);
     const int steps = std::min(m.stepsPerPress, maxBatchSteps);
     for (int k = 0; k < steps; ++k) {
         stepBothLines(m);

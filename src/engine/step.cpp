@@ -1,6 +1,7 @@
 #include "engine/step.h"
 
 #include "engine/fast_step.h"
+#include "state/saturating.h"
 
 #include <algorithm>
 
@@ -127,7 +128,7 @@ void stepBoth(EngineState& m, const FastRule* rule) {
     const StateCounts two = advance(m.lineII, m.nextLineII);
     if (m.lineIIDone == 0) accumulate(m.lineII, L, m.cellClockII, m.cellDriftII);
 
-    m.stepTime += m.reverseMode ? -1 : 1;
+    m.stepTime = saturatingAdd(m.stepTime, m.reverseMode ? -1 : 1);
     recordCounts(m, one, two);
 }
 
@@ -184,7 +185,7 @@ template <class W> int runPairs(EngineState& m, const FastRule& rule, int maxSte
         p = rule.next(p);
         aSteps.add(p.a & accumulating);
         ++steps;
-        m.stepTime += direction;
+        m.stepTime = saturatingAdd(m.stepTime, direction);
         if (becomesDone(lane(p.c, 0) != 0, m.stepTime, m.lineIDone) ||
             becomesDone(lane(p.c, 1) != 0, m.stepTime, m.lineIIDone))
             break;

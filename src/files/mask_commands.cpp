@@ -3,6 +3,7 @@
 #include "files/mask_file.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "state/fixed_paths.h"
 
 #include <string>
@@ -19,7 +20,7 @@ void readMask(Bench& wb) {
     const auto got = readMaskFile(file, m, e);
     const std::string expected = std::to_string(e.fileBytes());
     if (!got)
-        wb.report("cannot read " + file + ": the file is missing or not readable");
+        wb.report("cannot read " + file + ": " + openFailure(file, false));
     else if (got->bytes < e.fileBytes())
         wb.report(file + " is short: " + std::to_string(got->bytes) + " of " + expected +
                   " bytes read");

@@ -1,6 +1,7 @@
 #include "files/picture_import.h"
 
 #include "files/frame_bmp.h"
+#include "io/file_problem.h"
 
 #include <algorithm>
 #include <fstream>
@@ -67,7 +68,7 @@ PictureImport importPicture(const std::filesystem::path& file, int width, int he
 
 std::vector<std::string> importNotices(const std::string& file, const PictureImport& r,
                                        int height) {
-    if (!r.opened) return {"cannot read " + file + ": the file is missing or not readable"};
+    if (!r.opened) return {"cannot read " + file + ": " + openFailure(file, false)};
     std::vector<std::string> out;
     if (!r.headerProblem.empty())
         out.push_back(file + " does not fit the frame size: " + r.headerProblem);

@@ -1,5 +1,6 @@
 #include "files/preset_byte.h"
 
+#include "io/file_problem.h"
 #include "state/fixed_paths.h"
 
 #include <array>
@@ -20,6 +21,13 @@ bool readPresetByte(const std::filesystem::path& file, SquareState& q) {
     if (!f.read(&byte, 1)) return false;
     q.squareField[0] = static_cast<uint8_t>(byte);
     return true;
+}
+
+std::string presetByteFailure(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) == 0)
+        return "the file is empty";
+    return openFailure(file, true);
 }
 
 bool writePresetByte(const std::filesystem::path& file, const SquareState& q) {

@@ -12,6 +12,9 @@ namespace rca {
 // True when a byte was read into squareField[0]; an empty or unreadable file
 // leaves it unchanged.
 bool readPresetByte(const std::filesystem::path& file, SquareState& q);
+// Why readPresetByte failed, for the notice: the file is empty, or what
+// stopped it being opened for reading and writing.
+std::string presetByteFailure(const std::filesystem::path& file);
 
 // Writes squareField[0] over the first byte of an existing file.
 bool writePresetByte(const std::filesystem::path& file, const SquareState& q);

@@ -3,6 +3,7 @@
 #include "files/rca_codec.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "state/fixed_paths.h"
 
 #include <string>
@@ -17,7 +18,7 @@ constexpr const char* saveFilter = "*.dat|";
 void readTable(Bench& wb, const std::string& file) {
     const auto got = readRcaFile(file, wb.model().rcaTable);
     if (!got)
-        wb.report("cannot read " + file + ": the file is missing or not readable");
+        wb.report("cannot read " + file + ": " + openFailure(file, true));
     else if (*got < static_cast<size_t>(rcaTableBytes))
         wb.report(file + " is short: " + std::to_string(*got) + " of " +
                   std::to_string(rcaTableBytes) + " bytes read");

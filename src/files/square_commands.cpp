@@ -5,6 +5,7 @@
 #include "files/square_reset.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "setup/random_line.h"
 #include "setup/square_generators.h"
 #include "setup/trial_setup.h"
@@ -22,8 +23,7 @@ using paths::squareSlots; // slot n is squareSlots[n - 1]
 void writeSlot(Bench& wb, int slot) {
     const std::string file = squareSlots[slot - 1];
     if (!writeSquareFile(file, wb.model().lineLength, wb.model().lineI))
-        wb.report("cannot write " + file +
-                  ": the file is missing or not writable, or the disk is full");
+        wb.report("cannot write " + file + ": " + writeFailure(file, true));
 }
 
 // A length outside the line from a file is kept inside 0..100, as a typed
@@ -34,7 +34,7 @@ void readSlot(Bench& wb, int slot) {
     const auto got = readSquareFile(file, m.lineLength, m.lineI);
     m.lineLength = boundedLength(m.lineLength);
     if (!got)
-        wb.report("cannot read " + file + ": the file is missing or not readable");
+        wb.report("cannot read " + file + ": " + openFailure(file, true));
     else if (*got < squareFileBytes)
         wb.report(file + " is short: " + std::to_string(*got) + " of " +
                   std::to_string(squareFileBytes) + " bytes read");
@@ -94,8 +94,7 @@ void readBuiltIn(Bench& wb) {
 void writeFirstSquareByte(Bench& wb) {
     const std::string file = paths::squareByte;
     if (!writePresetByte(file, wb.model()))
-        wb.report("cannot write " + file +
-                  ": the file is missing or not writable, or the disk is full");
+        wb.report("cannot write " + file + ": " + writeFailure(file, true));
 }
 
 } // namespace

@@ -55,6 +55,11 @@ void Bench::open(Form& form) {
 }
 
 void Bench::mouse(const std::string& form, const MouseEvent& e) {
+    for (auto [axis, v] : {std::pair{"X", e.x}, {"Y", e.y}})
+        if (v < mouseLowest || v > mouseHighest)
+            throw MouseRangeError("mouse " + std::string(axis) + " " + std::to_string(v) +
+                                  " is outside " + std::to_string(mouseLowest) + " .. " +
+                                  std::to_string(mouseHighest));
     if (Form* f = this->form(form)) f->mouse(e);
 }
 

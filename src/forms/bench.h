@@ -54,7 +54,8 @@ class Bench {
     // A notice for the user (a file that could not be opened, say).
     void report(const std::string& text) { host_->message(text); }
 
-    // Mouse events over a form's surface, by form name ("TForm1").
+    // Mouse events over a form's surface, by form name ("TForm1"). A point
+    // outside what a window system reports throws MouseRangeError.
     void mouse(const std::string& form, const MouseEvent& e);
 
     // Start-up steps that other windows own run at their place in FormShow.

@@ -2,19 +2,23 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <sstream>
+#include <vector>
 
 namespace rca {
 
 namespace {
 
-// The whole text as one number, or FieldError.
+// The whole text as one number. Throws FieldError, or std::out_of_range for
+// a number too large for the type.
 template <class Parse> auto parseWhole(const std::string& s, Parse parse) {
     size_t used = 0;
     decltype(parse(s, &used)) v{};
     try {
         v = parse(s, &used);
-    } catch (const std::exception&) {
+    } catch (const std::invalid_argument&) {
         throw FieldError("not a number: " + s);
     }
     if (used != s.size()) throw FieldError("not a number: " + s);
@@ -22,7 +26,23 @@ template <class Parse> auto parseWhole(const std::string& s, Parse parse) {
 }
 
 int64_t parseInt(const std::string& s) {
-    return parseWhole(s, [](const std::string& t, size_t* used) { return std::stoll(t, used); });
+    try {
+        return parseWhole(s,
+                          [](const std::string& t, size_t* used) { return std::stoll(t, used); });
+    } catch (const std::out_of_range&) {
+        throw FieldError("not a number: " + s);
+    }
+}
+
+std::string boundText(double v) {
+    std::ostringstream os;
+    os.precision(17);
+    os << v;
+    return os.str();
+}
+
+[[noreturn]] void outside(const std::string& name, const std::string& s, Range r) {
+    throw FieldError(name + " takes " + boundText(r.lo) + " .. " + boundText(r.hi) + ", not " + s);
 }
 
 CellState parseCell(char ch) {
@@ -34,7 +54,7 @@ CellState parseCell(char ch) {
     case 'A':
         return A;
     default:
-        if (std::isdigit(static_cast<unsigned char>(ch))) return static_cast<CellState>(ch - '0');
+        if (ch >= '0' && ch <= '2') return static_cast<CellState>(ch - '0');
         throw FieldError(std::string("not a cell letter: ") + ch);
     }
 }
@@ -57,7 +77,10 @@ std::pair<std::string, std::optional<int>> splitRef(const std::string& ref) {
     if (open == std::string::npos) return {ref, std::nullopt};
     if (ref.back() != ']') throw FieldError("malformed reference: " + ref);
     std::string inner = ref.substr(open + 1, ref.size() - open - 2);
-    return {ref.substr(0, open), static_cast<int>(parseInt(inner))};
+    const int64_t index = parseInt(inner);
+    if (index < std::numeric_limits<int>::min() || index > std::numeric_limits<int>::max())
+        throw FieldError("index " + inner + " is out of range");
+    return {ref.substr(0, open), static_cast<int>(index)};
 }
 
 // Words of a printed row, one blank apart.
@@ -68,45 +91,16 @@ void addWord(std::string& out, bool first, const std::string& word) {
 
 } // namespace
 
-template <class T> void Fields::addScalar(const std::string& name, T* v) {
-    table_[name] = Entry{[v](std::optional<int> i) {
+void Fields::addScalar(const std::string& name, std::function<std::string()> get,
+                       std::function<void(const std::string&)> put) {
+    table_[name] = Entry{[get](std::optional<int> i) {
                              noIndex(i);
-                             if constexpr (std::is_same_v<T, double>) {
-                                 std::ostringstream os;
-                                 os << *v;
-                                 return os.str();
-                             } else {
-                                 return std::to_string(static_cast<int64_t>(*v));
-                             }
+                             return get();
                          },
-                         [v](std::optional<int> i, const std::string& s) {
+                         [put](std::optional<int> i, const std::string& s) {
                              noIndex(i);
-                             if constexpr (std::is_same_v<T, double>) {
-                                 try {
-                                     *v = std::stod(s);
-                                 } catch (const std::exception&) {
-                                     throw FieldError("not a number: " + s);
-                                 }
-                             } else {
-                                 *v = static_cast<T>(parseInt(s));
-                             }
+                             put(s);
                          }};
-}
-
-void Fields::add(const std::string& name, int32_t* v) {
-    addScalar(name, v);
-}
-void Fields::add(const std::string& name, uint8_t* v) {
-    addScalar(name, v);
-}
-void Fields::add(const std::string& name, bool* v) {
-    addScalar(name, v);
-}
-void Fields::add(const std::string& name, uint32_t* v) {
-    addScalar(name, v);
-}
-void Fields::add(const std::string& name, double* v) {
-    addScalar(name, v);
 }
 
 void Fields::add(const std::string& name, Line* v) {
@@ -125,12 +119,14 @@ void Fields::add(const std::string& name, Line* v) {
                       return;
                   }
                   if (s.size() > maxLineCells) throw FieldError("more than 100 cells");
+                  Line cells = *v;
                   for (size_t c = 0; c < s.size(); ++c)
-                      (*v)[c] = parseCell(s[c]);
+                      cells[c] = parseCell(s[c]);
+                  *v = cells;
               }};
 }
 
-void Fields::add(const std::string& name, CellInts* v) {
+void Fields::add(const std::string& name, CellInts* v, Range r) {
     table_[name] = Entry{[this, v](std::optional<int> i) {
                              if (i) return std::to_string((*v)[checkIndex(i, maxLineCells, "")]);
                              std::string out;
@@ -138,56 +134,63 @@ void Fields::add(const std::string& name, CellInts* v) {
                                  addWord(out, c == 0, std::to_string((*v)[c]));
                              return out;
                          },
-                         [v](std::optional<int> i, const std::string& s) {
+                         [v, name, r](std::optional<int> i, const std::string& s) {
                              if (i) {
                                  (*v)[checkIndex(i, maxLineCells, "")] =
-                                     static_cast<int32_t>(parseInt(s));
+                                     parseNumberAs<int32_t>(name, s, r);
                                  return;
                              }
+                             // Every word is checked before any cell changes.
                              std::istringstream in(s);
-                             std::string word;
-                             int c = 0;
-                             while (in >> word) {
-                                 if (c >= maxLineCells) throw FieldError("more than 100 values");
-                                 (*v)[c++] = static_cast<int32_t>(parseInt(word));
+                             std::vector<int32_t> values;
+                             for (std::string word; in >> word;) {
+                                 if (values.size() >= maxLineCells)
+                                     throw FieldError("more than 100 values");
+                                 values.push_back(parseNumberAs<int32_t>(name, word, r));
                              }
+                             std::copy(values.begin(), values.end(), v->begin());
                          }};
 }
 
-void Fields::addGridImpl(const std::string& name, int rows, std::function<int64_t(int, int)> get,
+void Fields::addGridImpl(const std::string& name, int rows,
+                         std::function<std::string(int, int)> get,
+                         std::function<int64_t(const std::string&)> parse,
                          std::function<void(int, int, int64_t)> put) {
     table_[name] = Entry{[this, rows, get](std::optional<int> i) {
                              int r = checkIndex(i, rows, "a grid");
                              std::string out;
                              for (int c = 0; c < cells(); ++c)
-                                 addWord(out, c == 0, std::to_string(get(r, c)));
+                                 addWord(out, c == 0, get(r, c));
                              return out;
                          },
-                         [rows, put](std::optional<int> i, const std::string& s) {
+                         [rows, parse, put](std::optional<int> i, const std::string& s) {
                              int r = checkIndex(i, rows, "a grid");
                              std::istringstream in(s);
-                             std::string word;
-                             int c = 0;
-                             while (in >> word) {
-                                 if (c >= maxLineCells) throw FieldError("more than 100 values");
-                                 put(r, c++, parseInt(word));
+                             std::vector<int64_t> values;
+                             for (std::string word; in >> word;) {
+                                 if (values.size() >= maxLineCells)
+                                     throw FieldError("more than 100 values");
+                                 values.push_back(parse(word));
                              }
+                             for (size_t c = 0; c < values.size(); ++c)
+                                 put(r, static_cast<int>(c), values[c]);
                          },
                          rows};
 }
 
 void Fields::addListImpl(const std::string& name, int capacity, int32_t* count,
-                         std::function<int64_t(int)> get, std::function<void(int, int64_t)> put) {
+                         std::function<std::string(int)> get,
+                         std::function<void(int, const std::string&)> put) {
     table_[name] = Entry{[capacity, count, get](std::optional<int> i) {
-                             if (i) return std::to_string(get(checkIndex(i, capacity, "")));
+                             if (i) return get(checkIndex(i, capacity, ""));
                              std::string out;
                              int n = std::min(std::max(*count, 0), capacity);
                              for (int k = 0; k < n; ++k)
-                                 addWord(out, k == 0, std::to_string(get(k)));
+                                 addWord(out, k == 0, get(k));
                              return out;
                          },
                          [capacity, put](std::optional<int> i, const std::string& s) {
-                             put(checkIndex(i, capacity, "a list"), parseInt(s));
+                             put(checkIndex(i, capacity, "a list"), s);
                          }};
 }
 
@@ -198,12 +201,32 @@ std::string Fields::formatNumber(double v) {
     return ec == std::errc() ? std::string(buf, end) : std::string("nan");
 }
 
-double Fields::parseDouble(const std::string& s) {
-    return parseWhole(s, [](const std::string& t, size_t* used) { return std::stod(t, used); });
+std::string Fields::formatScalar(double v) {
+    std::ostringstream os;
+    os << v;
+    return os.str();
 }
 
-int64_t Fields::parseInteger(const std::string& s) {
-    return parseInt(s);
+double Fields::parseDouble(const std::string& name, const std::string& s, Range r) {
+    double v = 0;
+    try {
+        v = parseWhole(s, [](const std::string& t, size_t* used) { return std::stod(t, used); });
+    } catch (const std::out_of_range&) {
+        outside(name, s, r);
+    }
+    if (!std::isfinite(v) || v < r.lo || v > r.hi) outside(name, s, r);
+    return v;
+}
+
+int64_t Fields::parseInteger(const std::string& name, const std::string& s, Range r) {
+    int64_t v = 0;
+    try {
+        v = parseWhole(s, [](const std::string& t, size_t* used) { return std::stoll(t, used); });
+    } catch (const std::out_of_range&) {
+        outside(name, s, r);
+    }
+    if (static_cast<double>(v) < r.lo || static_cast<double>(v) > r.hi) outside(name, s, r);
+    return v;
 }
 
 void Fields::addArrayImpl(const std::string& name, int size, std::function<std::string(int)> get,
@@ -223,6 +246,13 @@ void Fields::addArrayImpl(const std::string& name, int size, std::function<std::
 int Fields::gridRows(const std::string& name) const {
     auto it = table_.find(name);
     return it == table_.end() ? 0 : it->second.gridRows;
+}
+
+std::vector<std::string> Fields::names() const {
+    std::vector<std::string> out;
+    for (const auto& [name, entry] : table_)
+        out.push_back(name);
+    return out;
 }
 
 bool Fields::has(const std::string& name) const {

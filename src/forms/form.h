@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,15 @@ struct MouseEvent {
     Kind kind = Kind::Down;
     int x = 0, y = 0;
     MouseButton button = MouseButton::Left;
+};
+
+// The coordinates a window system reports (16-bit on X11). A point from a
+// script outside them is refused, so no handler's pixel arithmetic meets a
+// value no mouse can give.
+constexpr int mouseLowest = -32768, mouseHighest = 32767;
+
+struct MouseRangeError : std::runtime_error {
+    using std::runtime_error::runtime_error;
 };
 
 class Form {

@@ -1,4 +1,5 @@
 #include "setup/setup_drawing.h"
+#include "state/saturating.h"
 
 namespace rca {
 
@@ -31,12 +32,15 @@ void drawSquareFrame(Canvas& canvas, int rows, int cols) {
 void drawGuideGrid(Canvas& canvas, int cellWidth, int cellHeight) {
     blackSolidPen(canvas);
     canvas.pen.width = 1;
+    // In 64 bits: a cell size typed or set near the int limit puts the lines
+    // off the surface instead of overflowing.
     for (int k = 0; k < 12; ++k) {
-        const int x = 360 + k * cellWidth;
+        const int x = clampToInt(360 + int64_t{k} * cellWidth);
         canvas.line(x, 0, x, 800);
     }
     for (int k = 0; k < 30; ++k) {
-        const int y = static_cast<int>(1.5 * k * cellHeight + cellHeight - cellHeight / 2);
+        const int y = clampToInt(static_cast<int64_t>(1.5 * k * cellHeight) +
+                                 (int64_t{cellHeight} - cellHeight / 2));
         canvas.line(360, y, 700, y);
     }
 }

@@ -4,7 +4,9 @@
 #include "files/frame_bmp.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "io/file_problem.h"
 #include "state/fixed_paths.h"
+#include "state/saturating.h"
 #include "state/video_state.h"
 #include "video/frame_file.h"
 #include "video/frame_template.h"
@@ -66,14 +68,15 @@ class FrameRecorder {
             return;
         }
         if (!marks_.dontMove.checked()) wb_.run("Button2Click");
-        if (marks_.replay.checked()) v_.replayPosition = std::max(0, v_.replayPosition - 3);
+        if (marks_.replay.checked())
+            v_.replayPosition = std::max(0, saturatingAdd(v_.replayPosition, -3));
         useTemplate(frameSizes()[static_cast<size_t>(size)].templatePath);
         const int count = v_.frameTick >= 0 && v_.frameTick < framesPerTickEntries
                               ? v_.framesPerTick[static_cast<size_t>(v_.frameTick)]
                               : 1;
         if (count > 0) writeFrames(count);
         wb_.form1().StatusBar1.setText(std::to_string(v_.frameTick));
-        ++v_.frameTick;
+        countUp(v_.frameTick);
         if (marks_.cadr.checked() && wb_.model().stepTime > 0) wb_.form1().Timer3.setEnabled(false);
     }
 
@@ -109,8 +112,8 @@ class FrameRecorder {
             const std::string file = fixedPath(frameFileName(v_.frameNumber));
             if (!writeWholeFile(file, bytes))
                 notices_.once(RecorderNotices::WriteFailed, wb_,
-                              "cannot write " + file + ": is there a \"video\" folder?");
-            ++v_.frameNumber;
+                              "cannot write " + file + ": " + writeFailure(file, false));
+            countUp(v_.frameNumber);
         }
     }
 

@@ -44,7 +44,7 @@ class StripRecorder {
             return stop();
         }
         wb_.run("Button2Click");
-        if (!thin_.checked() || (wb_.model().stepTime + 1) % 3 == 0) {
+        if (!thin_.checked() || (int64_t{wb_.model().stepTime} + 1) % 3 == 0) {
             if (!strip_.write(v_.frameTick, wb_.canvas().image(), v_.frameWidth, v_.frameHeight)) {
                 wb_.report("cannot write strip " + std::to_string(v_.frameTick) + " into " +
                            fixedPath(paths::stripPicture));

@@ -36,9 +36,10 @@ void read70(Bench& wb) {
     writeField(wb, f.Edit1, 70);
     wb.model().squareRows = wb.model().squareCols = 70;
     const auto file = preset70File(f.UpDown6.position());
-    if (!file || !readPresetByte(*file, wb.model()))
-        wb.report("cannot read " + file.value_or("the '70' preset") +
-                  ": the file is missing, empty or not readable");
+    if (!file)
+        wb.report("cannot read the '70' preset: no file for this position");
+    else if (!readPresetByte(*file, wb.model()))
+        wb.report("cannot read " + *file + ": " + presetByteFailure(*file));
 }
 
 } // namespace

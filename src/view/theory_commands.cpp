@@ -2,6 +2,7 @@
 // row, the check itself and its stand-in when 'Prediction' is "No".
 #include "forms/bench.h"
 #include "forms/wiring.h"
+#include "state/saturating.h"
 #include "view/theory_drawing.h"
 #include "view/theory_model.h"
 
@@ -23,7 +24,7 @@ void drawOverlayRow(Bench& wb) {
 
 void theoryCheck(Bench& wb) {
     Model& m = wb.model();
-    ++m.pressCount;
+    countUp(m.pressCount);
     theoryRunCheck(m, m.lineLength, theoryRingSize(m.squareCols, m.lineLength));
     // The overlay borrows stepTime as its drawing row and leaves it past the end.
     for (m.stepTime = 0; m.stepTime < theoryCheckRows; ++m.stepTime)
@@ -58,7 +59,7 @@ void registerTheory(Bench& wb) {
     define(wb, f.Button100, "Click", [w] { runRowOp(*w, theoryRings); });
     define(wb, f.Button92, "Click", [w] { drawOverlayRow(*w); });
     define(wb, f.Button98, "Click", [w] { theoryCheck(*w); });
-    define(wb, f.Button105, "Click", [w] { ++w->model().pressCount; });
+    define(wb, f.Button105, "Click", [w] { countUp(w->model().pressCount); });
     registerTheoryFields(wb);
 }
 

@@ -38,6 +38,10 @@ TEST(BatchOptions, MalformedCommandLinesExitWithTwoAndSayWhy) {
         {{"--border", "square"}, "--border: 'square' is not circle or frozen"},
         {{"--step-limit", "-1"}, "--step-limit: -1 is outside 0..2147483646"},
         {{"--seed", "4294967296"}, "--seed: 4294967296 is outside 0..4294967295"},
+        {{"--border", "frozen", "--mask", "L1,L7,R1,R2"},
+         "--mask L1,L7,R1,R2 with --border frozen: a frozen border looks at distances 1..6 "
+         "only, so L7 would be ignored"},
+        {{"--mask", "R11", "--border", "frozen"}, "--mask R11 with --border frozen"},
         {{"--frob"}, "unknown option '--frob'"},
         {{"20"}, "unknown option '20'"},
     };
@@ -75,8 +79,8 @@ TEST(BatchOptions, MasksAsListsOrFiveBitNumbers) {
 
 TEST(BatchOptions, SettingsAndFormats) {
     const BatchOptions o =
-        parseBatchOptions({"--trials", "5", "--length", "6..101", "--border", "frozen",
-                           "--step-limit", "0", "--seed", "7", "--csv"});
+        parseBatchOptions({"--trials", "5", "--length", "6..101", "--border", "frozen", "--mask",
+                           "L6,R6", "--step-limit", "0", "--seed", "7", "--csv"});
     EXPECT_EQ(o.settings.trials, 5);
     EXPECT_EQ(o.settings.lengthMin, 6);
     EXPECT_EQ(o.settings.lengthMax, 101);

@@ -162,6 +162,8 @@ TEST(BatchSweep, ConfigurationFileLinesOverTheCommandLine) {
     } catch (const UsageError& e) {
         EXPECT_EQ(std::string(e.what()), "list.txt line 2: '--seed' is not a setting of one batch");
     }
+    EXPECT_THROW(parseConfigLines({"--mask R9 --border frozen"}, BatchSettings{}, "list.txt"),
+                 UsageError);
 }
 
 TEST(BatchSweep, ConfigurationFileThroughTheCommand) {
@@ -189,6 +191,7 @@ TEST(BatchSweep, MalformedCommandLinesExitWithTwo) {
         {{"--shard", "1"}, "--shard: '1' is not I/N"},
         {{"--configs", "/nonexistent/list"}, "--configs: cannot read /nonexistent/list"},
         {{"--configs", "x", "--masks", "1x1"}, "--configs gives the whole list"},
+        {{"--borders", "circle,frozen", "--masks", "L7"}, "so L7 would be ignored"},
         {{"--json"}, "unknown option '--json'"},
     };
     for (const auto& [args, message] : cases) {

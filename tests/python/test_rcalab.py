@@ -69,6 +69,10 @@ def test_canvas_and_errors(workdir):
         wb.call("NoSuchClick")
     with pytest.raises(RuntimeError, match="unknown form"):
         wb.canvas("TForm42")
+    with pytest.raises(RuntimeError, match="cellWidth takes"):
+        wb.set("cellWidth", "99999999999")
+    with pytest.raises(RuntimeError, match="mouse X 2147483647 is outside"):
+        wb.mouse("down", 2147483647, 0, "left", "TForm10")
 
 
 def test_batch_and_sweep_equal_the_cli_json(workdir):
