@@ -26,7 +26,7 @@ namespace {
 // The base is only read, so a write-protected base serves as well.
 void readBaseTable(Bench& wb) {
     const std::string file = fixedPath(paths::improveBase);
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(wb.resolve(file), std::ios::binary);
     if (!in.is_open()) {
         wb.report("cannot read " + file + ": the base table is missing or not readable");
         return;
@@ -144,7 +144,7 @@ void record(Bench& wb) {
     }
     s.improveCount = std::max(s.improveCount, 1); // 0 is the base table
     const std::string file = snapshotName(s.improveCount);
-    const std::string failure = writeRcaFile(file, m.rcaTable);
+    const std::string failure = writeRcaFile(wb.resolve(file), m.rcaTable);
     if (!failure.empty()) {
         wb.report("cannot write " + file + ": " + failure);
         flipRule(m.rcaTable, s.improveEntry);

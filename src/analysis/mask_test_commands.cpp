@@ -43,7 +43,7 @@ void loadPreset(Bench& wb, const std::string& file, bool showLength) {
     Model& m = wb.model();
     if (showLength) wb.form1().Edit1.setText(std::to_string(presetSide));
     m.squareRows = m.squareCols = presetSide;
-    if (!readPresetByte(fixedPath(file), m))
+    if (!readPresetByte(wb.file(file), m))
         wb.report("cannot read " + file + ": the file is missing, empty or not readable");
 }
 

@@ -63,7 +63,8 @@ class RuleView {
 
     void readProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
-        const ProfileRead got = rca::readProfiles(file, s_.columnWeights, s_.rowWeights);
+        const ProfileRead got =
+            rca::readProfiles(wb_.resolve(file).string(), s_.columnWeights, s_.rowWeights);
         if (!got.opened)
             wb_.report("cannot read " + file + ": the file is missing or not readable");
         else if (got.values < profileValues)
@@ -77,7 +78,7 @@ class RuleView {
 
     void writeProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
-        if (!rca::writeProfiles(file, s_.columnWeights, s_.rowWeights))
+        if (!rca::writeProfiles(wb_.resolve(file).string(), s_.columnWeights, s_.rowWeights))
             wb_.report("cannot write " + file +
                        ": the file is missing or not writable, or the disk is full");
         repaint();

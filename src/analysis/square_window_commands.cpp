@@ -56,7 +56,7 @@ void readPoints(Bench& wb) {
     const int32_t record = wb.state<SquareWindowState>().readingIndex;
     const std::string file = fixedPath(paths::pointsFile);
     setPointCounts(m);
-    reportRead(wb, file, record, readPointsRecord(file, record, m));
+    reportRead(wb, file, record, readPointsRecord(wb.resolve(file), record, m));
     wb.run("Button7Click");
     wb.run("Button8Click");
     fillSquareGrid(m, m.squareRows);
@@ -99,7 +99,7 @@ void startBatch(Bench& wb, bool random) {
 
 void empty(Bench& wb, int stream, const char* file) {
     auto& out = wb.state<BatchOutputs>().streams.at(static_cast<size_t>(stream - 1));
-    const std::string failure = reopenEmpty(out, fixedPath(file));
+    const std::string failure = reopenEmpty(out, wb.file(file));
     if (!failure.empty()) wb.report(failure);
 }
 

@@ -120,7 +120,7 @@ void presetCommon(Bench& wb) {
 }
 
 void readPreset(Bench& wb, const char* file) {
-    if (!readPresetByte(fixedPath(file), wb.model()))
+    if (!readPresetByte(wb.file(file), wb.model()))
         wb.report(std::string("cannot read ") + file +
                   ": the file is missing, empty or not readable");
 }

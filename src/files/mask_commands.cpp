@@ -16,7 +16,7 @@ void readMask(Bench& wb) {
     Model& m = wb.model();
     const MaskExtents e = MaskExtents::of(m);
     const std::string file = fixedPath(paths::freezeMaskFile);
-    const auto got = readMaskFile(file, m, e);
+    const auto got = readMaskFile(wb.file(file), m, e);
     const std::string expected = std::to_string(e.fileBytes());
     if (!got)
         wb.report("cannot read " + file + ": the file is missing or not readable");
@@ -39,7 +39,7 @@ void writeMask(Bench& wb) {
     copyMaskToBuffer(m, e);
     clearFreezeMask(m, e);
     const std::string file = fixedPath(paths::freezeMaskFile);
-    const std::string failure = writeMaskFile(file, m, e);
+    const std::string failure = writeMaskFile(wb.file(file), m, e);
     if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
 }
 

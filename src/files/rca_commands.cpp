@@ -15,7 +15,7 @@ constexpr const char* openFilter = "RCA (*.dat)|*.dat";
 constexpr const char* saveFilter = "*.dat|";
 
 void readTable(Bench& wb, const std::string& file) {
-    const auto got = readRcaFile(file, wb.model().rcaTable);
+    const auto got = readRcaFile(wb.resolve(file), wb.model().rcaTable);
     if (!got)
         wb.report("cannot read " + file + ": the file is missing or not readable");
     else if (*got < static_cast<size_t>(rcaTableBytes))
@@ -24,7 +24,7 @@ void readTable(Bench& wb, const std::string& file) {
 }
 
 void writeTable(Bench& wb, const std::string& file) {
-    const std::string failure = writeRcaFile(file, wb.model().rcaTable);
+    const std::string failure = writeRcaFile(wb.resolve(file), wb.model().rcaTable);
     if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
 }
 

@@ -21,7 +21,7 @@ using paths::squareSlots; // slot n is squareSlots[n - 1]
 
 void writeSlot(Bench& wb, int slot) {
     const std::string file = squareSlots[slot - 1];
-    if (!writeSquareFile(file, wb.model().lineLength, wb.model().lineI))
+    if (!writeSquareFile(wb.file(file), wb.model().lineLength, wb.model().lineI))
         wb.report("cannot write " + file +
                   ": the file is missing or not writable, or the disk is full");
 }
@@ -31,7 +31,7 @@ void writeSlot(Bench& wb, int slot) {
 void readSlot(Bench& wb, int slot) {
     Model& m = wb.model();
     const std::string file = squareSlots[slot - 1];
-    const auto got = readSquareFile(file, m.lineLength, m.lineI);
+    const auto got = readSquareFile(wb.file(file), m.lineLength, m.lineI);
     m.lineLength = boundedLength(m.lineLength);
     if (!got)
         wb.report("cannot read " + file + ": the file is missing or not readable");
@@ -93,7 +93,7 @@ void readBuiltIn(Bench& wb) {
 
 void writeFirstSquareByte(Bench& wb) {
     const std::string file = paths::squareByte;
-    if (!writePresetByte(file, wb.model()))
+    if (!writePresetByte(wb.file(file), wb.model()))
         wb.report("cannot write " + file +
                   ": the file is missing or not writable, or the disk is full");
 }

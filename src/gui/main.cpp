@@ -5,11 +5,13 @@
 
 #include <QMessageBox>
 #include <exception>
+#include <filesystem>
 
 int main(int argc, char** argv) {
     rcagui::SafeApplication app(argc, argv);
     try {
-        rcagui::MainWindow window;
+        // The working folder is where the program was started, as `make run` does.
+        rcagui::MainWindow window(std::filesystem::current_path());
         window.show();
         rcagui::installDevHooks(window);
         return app.exec();

@@ -36,7 +36,7 @@ void read70(Bench& wb) {
     f.Edit1.setText("70");
     wb.model().squareRows = wb.model().squareCols = 70;
     const auto file = preset70File(f.UpDown6.position());
-    if (!file || !readPresetByte(*file, wb.model()))
+    if (!file || !readPresetByte(wb.file(*file), wb.model()))
         wb.report("cannot read " + file.value_or("the '70' preset") +
                   ": the file is missing, empty or not readable");
 }
