@@ -254,7 +254,7 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
     } else if (verb == "save") {
         need(w, 2, 3, "save FILE.png [FORM]");
         Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");
-        if (const std::string failure = savePicture(surface, wb_->resolve(w[1]).string());
+        if (const std::string failure = savePicture(surface, wb_->workdir(), w[1]);
             !failure.empty())
             throw ScriptError(failure);
     } else {
