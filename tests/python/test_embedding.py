@@ -195,4 +195,4 @@ def test_pip_install_into_a_fresh_venv(tmp_path):
     cli = subprocess.run([venv / "bin" / "python", "-m", "rcalab", "batch", "--trials", "5",
                           "--seed", "1", "--json"], capture_output=True, text=True, env=env,
                          cwd=tmp_path)
-    assert cli.returncode == 0 and '"trialCount":5' in cli.stdout
+    assert cli.returncode == 0 and '"trialsPerBatch":5' in cli.stdout
