@@ -15,7 +15,7 @@ PYTHON ?= $(shell p=$$(command -v python3); \
 	$$p -c 'import numpy, pytest, hypothesis' 2>/dev/null && echo $$p || echo /usr/bin/python3)
 WORKDIR ?= $(CURDIR)/workdir
 
-.PHONY: run test deps build build-test python fuzz bench screenshot screenshots clean
+.PHONY: run test deps build build-test python fuzz bench screenshot screenshots package clean
 
 deps:
 	./scripts/install-deps.sh
@@ -26,7 +26,11 @@ build: deps
 
 run: build
 	$(RELEASE_DIR)/src/cli/rcalab-cli init-workdir $(WORKDIR)
-	cd $(WORKDIR) && $(CURDIR)/$(RELEASE_DIR)/src/gui/rcalab
+	$(RELEASE_DIR)/src/gui/rcalab --workdir $(WORKDIR)
+
+# The Debian package of the Release build: $(RELEASE_DIR)/rcalab_VERSION_ARCH.deb.
+package: build
+	cd $(RELEASE_DIR) && cpack -G DEB
 
 build-test: deps
 	cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRCALAB_SANITIZE=ON

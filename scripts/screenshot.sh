@@ -27,12 +27,14 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$cli" init-workdir "$work/wd"
+"$cli" init-workdir "$work/wd" >/dev/null
 
 actions=$(IFS=,; printf '%s' "$*")
 cd "$work/wd"
 # Sanitizer builds: the X and font libraries' own allocations are not ours.
-ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
+# A settings folder of its own: the window opens where the picture expects it,
+# and the user's remembered place is left alone.
+XDG_CONFIG_HOME="$work/settings" ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
 RCALAB_SCREENSHOT="$out" RCALAB_SCREENSHOT_CLICKS="$actions" \
     timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" "$app"
 [ -s "$out" ] || { echo "$0: no picture was written" >&2; exit 1; }

@@ -1,5 +1,7 @@
 #include "cli/batch_output.h"
 
+#include "state/version.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -30,6 +32,8 @@ void timedClass(Report& r, const std::string& name, int64_t count, int64_t sum) 
 Report batchReport(const HeadlessBatchConfig& c, const HeadlessBatchResult& res) {
     const WideBatchStats& s = res.stats;
     Report r;
+    // A figure can be traced to the program that made it.
+    text(r, "version", programVersion);
     text(r, "mask", maskText(c.mask));
     number(r, "leftMask", maskBits(c.mask.left));
     number(r, "rightMask", maskBits(c.mask.right));

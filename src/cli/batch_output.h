@@ -19,8 +19,9 @@ struct ReportField {
 };
 using Report = std::vector<ReportField>;
 
-// Settings first, then every counter, time sum and average of the batch mode,
-// the three tallies, the steps stepped and whether the batch ran to its end.
+// The program's version and the settings first, then every counter, time sum
+// and average of the batch mode, the three tallies, the steps stepped and
+// whether the batch ran to its end.
 Report batchReport(const HeadlessBatchConfig& config, const HeadlessBatchResult& result);
 
 void writeText(std::ostream& out, const Report& r);

@@ -2,6 +2,7 @@
 #include "cli/script.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
+#include "state/version.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,26 @@ namespace {
 const char* usage = "usage: rcalab-cli [--workdir DIR] --script FILE | -e 'cmd; cmd' | -\n"
                     "       rcalab-cli init-workdir DIR\n"
                     "       rcalab-cli batch [options]   (see docs/batch.md)\n"
-                    "       rcalab-cli sweep [options]\n";
+                    "       rcalab-cli sweep [options]\n"
+                    "       rcalab-cli verdicts [options]   (see docs/verdicts.md)\n"
+                    "       rcalab-cli --help | --version\n";
+
+// --help: the usage with a line per form; help2man makes the manual page of it.
+const char* help =
+    "The rcalab workbench without a screen: scripts, headless batches and sweeps.\n\n"
+    "Options:\n"
+    "  --workdir DIR     run the script in working folder DIR (default: here)\n"
+    "  --script FILE     run the script in FILE\n"
+    "  -e 'cmd; cmd'     run these script lines\n"
+    "  -                 read the script from standard input\n"
+    "  init-workdir DIR  make DIR a working folder and list what was made\n"
+    "  batch             one headless batch (batch --help lists its options)\n"
+    "  sweep             batches over lists of settings (sweep --help)\n"
+    "  verdicts          particle-model verdicts of families of lines (verdicts --help)\n"
+    "  --help            show this help\n"
+    "  --version         show the version\n\n"
+    "The script language is described in docs/scripting.md, batches and sweeps\n"
+    "in docs/batch.md (installed under share/doc/rcalab).\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -67,14 +87,23 @@ int main(int argc, char** argv) {
         std::string first = argc > 1 ? argv[1] : "";
         if (first == "init-workdir") {
             if (argc != 3) throw std::runtime_error("init-workdir takes one folder");
-            std::string error = rca::initWorkdir(argv[2]);
+            std::vector<std::string> made;
+            std::string error = rca::initWorkdir(argv[2], &made);
+            for (const std::string& m : made)
+                std::cout << "made " << (std::filesystem::path(argv[2]) / m).string() << '\n';
             if (!error.empty()) throw std::runtime_error(error);
+            if (made.empty()) std::cout << argv[2] << " is a working folder already\n";
             return 0;
         }
         if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
         if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1);
+        if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1);
         if (first == "--help" || first == "-h") {
-            std::cout << usage;
+            std::cout << usage << '\n' << help;
+            return 0;
+        }
+        if (first == "--version") {
+            std::cout << "rcalab-cli " << rca::programVersion << '\n';
             return 0;
         }
         return runScript(argc, argv);

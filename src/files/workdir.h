@@ -1,13 +1,20 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace rca {
 
 // Makes `dir` a ready working directory: every folder the program reads or
 // writes, the square slot files and the weight profile file (which the
 // writers never create).
-// Existing files are kept. Returns an empty string or the reason it failed.
-std::string initWorkdir(const std::filesystem::path& dir);
+// Existing files are kept. Returns an empty string or the reason it failed;
+// `made`, when given, receives what was created, in order, relative to `dir`:
+// folders end in "/", and "" is `dir` itself.
+std::string initWorkdir(const std::filesystem::path& dir, std::vector<std::string>* made = nullptr);
+
+// Whether `dir` has every folder of the layout and the square slots that the
+// start-up writes: the window offers to make one when it has not.
+bool isWorkdir(const std::filesystem::path& dir);
 
 } // namespace rca

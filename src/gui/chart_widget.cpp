@@ -1,6 +1,7 @@
 #include "gui/chart_widget.h"
 
 #include "forms/canvas.h"
+#include "forms/chart_axes.h"
 #include "gui/qt_text.h"
 
 #include <QChart>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace rcagui {
 
@@ -42,6 +44,35 @@ QXYSeries* makeSeries(const rca::ChartSeries& s) {
     return out;
 }
 
+struct Span {
+    double lo = 0, hi = 1;
+    bool whole = true;
+};
+
+// Indices and counts get whole-number ticks ("11", never "11.0"), at most
+// about six of them; other values keep the axis' own ticks.
+void setAxis(QValueAxis* axis, Span s, const std::string& title) {
+    axis->setTitleText(qs(title));
+    if (s.hi <= s.lo) s.hi = s.lo + 1;
+    if (!s.whole) {
+        axis->setRange(s.lo, s.hi);
+        return;
+    }
+    s.lo = std::floor(s.lo);
+    s.hi = std::ceil(s.hi);
+    axis->setRange(s.lo, s.hi);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(wholeTickStep(s.hi - s.lo));
+}
+
+void include(Span& s, double v, bool first) {
+    s.lo = first ? v : std::min(s.lo, v);
+    s.hi = first ? v : std::max(s.hi, v);
+    s.whole = s.whole && std::isfinite(v) && v == std::floor(v);
+}
+
 void rebuild(QChart* chart, const rca::Chart& c) {
     chart->removeAllSeries();
     // A removed axis is the caller's to delete.
@@ -53,14 +84,12 @@ void rebuild(QChart* chart, const rca::Chart& c) {
     auto* ay = new QValueAxis;
     chart->addAxis(ax, Qt::AlignBottom);
     chart->addAxis(ay, Qt::AlignLeft);
-    double x0 = 0, x1 = 1, y0 = 0, y1 = 1;
+    Span x, y;
     bool first = true;
     for (const rca::ChartSeries& s : c.series()) {
         for (const rca::ChartPoint& p : s.points) {
-            x0 = first ? p.x : std::min(x0, p.x);
-            x1 = first ? p.x : std::max(x1, p.x);
-            y0 = first ? p.y : std::min(y0, p.y);
-            y1 = first ? p.y : std::max(y1, p.y);
+            include(x, p.x, first);
+            include(y, p.y, first);
             first = false;
         }
         QXYSeries* series = makeSeries(s);
@@ -68,11 +97,21 @@ void rebuild(QChart* chart, const rca::Chart& c) {
         series->attachAxis(ax);
         series->attachAxis(ay);
     }
-    ax->setRange(x0, x1 > x0 ? x1 : x0 + 1);
-    ay->setRange(std::min(0.0, y0), y1 > y0 ? y1 : y0 + 1);
+    y.lo = std::min(0.0, y.lo);
+    const rca::AxisTitles titles = rca::axisTitles(c);
+    setAxis(ax, x, titles.x);
+    setAxis(ay, y, titles.y);
 }
 
 } // namespace
+
+double wholeTickStep(double span) {
+    double step = 1;
+    // 1, 2, 5, 10, 20, 50 … until at most six intervals fill the span.
+    for (int k = 0; span / step > 6 && step < 1e15; ++k)
+        step *= (k % 3 == 1) ? 2.5 : 2;
+    return step;
+}
 
 ControlWidget makePanel(rca::Panel& p, QWidget* parent) {
     auto* w = new QLabel(parent);

@@ -4,13 +4,18 @@
 #include "gui/canvas_view.h"
 #include "gui/error_report.h"
 #include "gui/form_window.h"
+#include "gui/help_menu.h"
 #include "gui/menu_binding.h"
 #include "gui/qt_text.h"
 #include "gui/timer_driver.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace rcagui {
 
@@ -33,12 +38,19 @@ MainWindow::MainWindow(const std::filesystem::path& workdir)
     window_ = new FormWindow(form, menuBar(), titles, statusBar(), this);
     setCentralWidget(window_);
 
-    // Floating, so opening it does not squeeze the picture and the groups.
+    // Docked beside the picture and the groups; the window widens to make room
+    // for it rather than squeezing them.
     dock_ = new BatchStatsDock(form, this);
     addDockWidget(Qt::RightDockWidgetArea, dock_);
-    dock_->setFloating(true);
     dock_->hide();
     window_->menus()->addExtra("Initial", dock_->toggleViewAction());
+    connect(dock_->toggleViewAction(), &QAction::triggered, this,
+            [this](bool shown) { showBatchDock(shown); });
+    addHelpItems(*window_->menus(), this);
+
+    QSettings settings;
+    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
 
     timers_ = std::make_unique<TimerDriver>(wb_->timers());
 
@@ -52,6 +64,20 @@ MainWindow::~MainWindow() {
     delete dock_;
     delete takeCentralWidget();
     host_->attach(nullptr, nullptr);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/state"), saveState());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showBatchDock(bool shown) {
+    if (dock_->isFloating()) return;
+    const int room = dock_->sizeHint().width() +
+                     style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    resize(width() + (shown ? room : -room), height());
 }
 
 QDockWidget* MainWindow::batchDock() const {

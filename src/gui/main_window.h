@@ -21,7 +21,8 @@ class TimerDriver;
 
 class MainWindow : public QMainWindow {
   public:
-    // The workbench's files lie in `workdir` (empty: the current directory).
+    // The window takes the place and the docks it had when last closed. The
+    // workbench's files lie in `workdir` (empty: the current directory).
     explicit MainWindow(const std::filesystem::path& workdir = {});
     ~MainWindow() override;
 
@@ -35,7 +36,12 @@ class MainWindow : public QMainWindow {
     // The QTimer that drives a core timer.
     const QTimer* timerDriving(const std::string& name) const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    void showBatchDock(bool shown);
+
     std::unique_ptr<GuiHost> host_;
     std::unique_ptr<rca::Workbench> wb_;
     FormWindow* window_ = nullptr;

@@ -16,5 +16,6 @@ struct ScriptError : std::runtime_error {
 void bindScriptError(pybind11::module_& m);
 void bindWorkbench(pybind11::module_& m);
 void bindBatch(pybind11::module_& m);
+void bindVerdicts(pybind11::module_& m);
 
 } // namespace rcapy

@@ -9,4 +9,5 @@ PYBIND11_MODULE(_core, m) {
     rcapy::bindScriptError(m);
     rcapy::bindWorkbench(m);
     rcapy::bindBatch(m);
+    rcapy::bindVerdicts(m);
 }

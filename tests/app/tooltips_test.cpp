@@ -2,6 +2,7 @@
 // and the tooltip names the control and the script line that reaches it.
 #include "app/workbench.h"
 #include "files/workdir_fixture.h"
+#include "forms/chart_axes.h"
 #include "forms/tooltips.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,21 @@ TEST(Tooltips, EveryVisibleControlOfEveryWindowIsDescribed) {
             stale << ' ' << k;
     }
     EXPECT_EQ(stale.str(), "");
+}
+
+// A chart added later without a line in the axis table fails here.
+TEST(Tooltips, EveryChartNamesItsAxes) {
+    filestest::TempWorkdir dir;
+    Workbench wb;
+    int charts = 0;
+    for (const Form* form : wb.forms())
+        for (const Control* c : form->controls()) {
+            if (c->kind() != Control::Kind::Chart) continue;
+            ++charts;
+            const AxisTitles t = axisTitles(static_cast<const Chart&>(*c));
+            EXPECT_FALSE(t.x.empty() || t.y.empty()) << form->name() << '.' << c->name();
+        }
+    EXPECT_EQ(charts, 6);
 }
 
 TEST(Tooltips, TextHasCaptionDescriptionNameAndScriptLine) {

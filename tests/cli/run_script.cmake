@@ -1,7 +1,7 @@
 # Runs one CLI script test: fresh working directory, compare stdout, exit code.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${CLI} init-workdir ${WORK} RESULT_VARIABLE init_rc)
+execute_process(COMMAND ${CLI} init-workdir ${WORK} RESULT_VARIABLE init_rc OUTPUT_QUIET)
 if(NOT init_rc EQUAL 0)
     message(FATAL_ERROR "init-workdir failed: ${init_rc}")
 endif()

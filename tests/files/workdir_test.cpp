@@ -2,6 +2,7 @@
 #include "files/workdir.h"
 #include "files/workdir_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace filestest;
@@ -25,12 +26,26 @@ TEST(InitWorkdir, CreatesFoldersAndSlots) {
     EXPECT_EQ(readBytes("w/MA/mafin.dat").size(), 0u);
 }
 
-TEST(InitWorkdir, KeepsExistingFiles) {
+TEST(InitWorkdir, KeepsExistingFilesAndListsOnlyWhatItMade) {
     TempWorkdir dir(false);
     fs::create_directories("w/CA");
     writeBytes("w/CA/ca2.dat", {5, 0, 0, 0});
-    ASSERT_EQ(rca::initWorkdir("w"), "");
+    EXPECT_FALSE(rca::isWorkdir("w"));
+    std::vector<std::string> made;
+    ASSERT_EQ(rca::initWorkdir("w", &made), "");
     EXPECT_EQ(readBytes("w/CA/ca2.dat").size(), 4u);
+    EXPECT_TRUE(rca::isWorkdir("w"));
+    auto has = [&made](const std::string& m) {
+        return std::find(made.begin(), made.end(), m) != made.end();
+    };
+    EXPECT_TRUE(has("MA/") && has("CA/ca.dat") && has("MA/mafin.dat") && has("data/dxx.dat"));
+    EXPECT_FALSE(has("") || has("CA/") || has("CA/ca2.dat"));
+    made.clear();
+    ASSERT_EQ(rca::initWorkdir("w", &made), "");
+    EXPECT_TRUE(made.empty());
+    // A lost slot file is no longer a working folder.
+    fs::remove("w/CA/ca5.dat");
+    EXPECT_FALSE(rca::isWorkdir("w"));
 }
 
 TEST(InitWorkdir, ReportsAFolderItCannotMake) {

@@ -1,10 +1,12 @@
 // The generic binding of a form's controls to widgets, on a small form.
 #include "forms/canvas.h"
+#include "gui/chart_widget.h"
 #include "gui/form_view.h"
 #include "gui/menu_binding.h"
 #include "gui/timer_driver.h"
 
 #include <QAction>
+#include <QChartView>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,13 +18,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QValueAxis>
 #include <memory>
 
 namespace {
 
 class TestForm : public rca::Form {
   public:
-    TestForm() : Form("TestForm", "Test", 400, 300) {}
+    explicit TestForm(const std::string& name = "TestForm") : Form(name, "Test", 400, 300) {}
     template <class T, class... Args> T& make(Args&&... args) {
         return add<T>(std::forward<Args>(args)...);
     }
@@ -42,6 +45,7 @@ class FormViewTest : public QObject {
     void upDownArrowsMoveThePosition();
     void menuMarkIsTheCoresAndEmptyMenusAreDisabled();
     void timerFollowsCoreAndIntervalZeroNeverRuns();
+    void chartAxesCarryTitlesAndWholeNumberTicks();
 };
 
 void FormViewTest::groupsTakeTheirColourAndFollowIt() {
@@ -256,6 +260,43 @@ void FormViewTest::timerFollowsCoreAndIntervalZeroNeverRuns() {
     t.setInterval(5);
     t.setEnabled(false);
     QVERIFY(!q->isActive());
+}
+
+void FormViewTest::chartAxesCarryTitlesAndWholeNumberTicks() {
+    TestForm form("TForm6"); // its Chart1 counts the uses of rule entries by column
+    auto& chart = form.make<rca::Chart>(
+        "Chart1", "Counts",
+        std::vector<rca::ChartSeries>{{"s", rca::ChartSeries::Style::Point, 0, {}}});
+    chart.place("", {0, 0, 300, 200});
+    for (int k = 0; k <= 11; ++k)
+        chart.addPoint(0, k, k * 3, "", 0);
+    QWidget surface;
+    rcagui::FormView view(form, &surface);
+    auto* chartView = qobject_cast<QChartView*>(view.widget("Chart1"));
+    QVERIFY(chartView);
+    auto axis = [chartView](Qt::Orientation o) {
+        const auto axes = chartView->chart()->axes(o);
+        return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+    };
+    QVERIFY(axis(Qt::Horizontal) && axis(Qt::Vertical));
+    QCOMPARE(axis(Qt::Horizontal)->titleText(), QStringLiteral("column"));
+    QCOMPARE(axis(Qt::Vertical)->titleText(), QStringLiteral("uses"));
+    // Indices 0 .. 11: ticks 0, 2, 4 … printed without decimals.
+    QCOMPARE(axis(Qt::Horizontal)->tickType(), QValueAxis::TicksDynamic);
+    QCOMPARE(axis(Qt::Horizontal)->tickInterval(), 2.0);
+    QCOMPARE(axis(Qt::Vertical)->tickInterval(), 10.0);
+    QCOMPARE(axis(Qt::Horizontal)->labelFormat(), QStringLiteral("%.0f"));
+
+    // A fraction among the values keeps the axis' own ticks.
+    chart.addPoint(0, 2.5, 1, "", 0);
+    QTRY_COMPARE(axis(Qt::Horizontal)->tickType(), QValueAxis::TicksFixed);
+    QCOMPARE(axis(Qt::Vertical)->tickType(), QValueAxis::TicksDynamic);
+
+    // Never more than six intervals, never a step under 1.
+    const std::pair<double, double> steps[] = {{0, 1},  {1, 1},  {6, 1},   {7, 2},
+                                               {12, 2}, {13, 5}, {31, 10}, {100000, 20000}};
+    for (const auto& [span, step] : steps)
+        QCOMPARE(rcagui::wholeTickStep(span), step);
 }
 
 QTEST_MAIN(FormViewTest)

@@ -3,17 +3,23 @@
 #include "files/workdir.h"
 #include "gui/canvas_view.h"
 #include "gui/main_window.h"
+#include "state/version.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -38,9 +44,12 @@ class MainWindowTest : public QObject {
     void canvasShowsWhatTheCoreDrew();
     void mouseOverTheFreeAreaReachesTheCore();
     void batchDockShowsTheHiddenLabels();
+    void windowComesBackWhereItWasClosed();
+    void helpMenuHasAboutAndTheGuide();
 
   private:
     QTemporaryDir dir_;
+    QTemporaryDir settings_;
     std::unique_ptr<rcagui::MainWindow> w_;
 };
 
@@ -49,6 +58,9 @@ void MainWindowTest::initTestCase() {
     QVERIFY(dir_.isValid());
     QVERIFY(rca::initWorkdir(dir_.path().toStdString()).empty());
     QVERIFY(QDir::setCurrent(dir_.path()));
+    // What the window remembers goes here, never into the user's settings.
+    QVERIFY(settings_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
 }
 
 void MainWindowTest::init() {
@@ -247,12 +259,50 @@ void MainWindowTest::batchDockShowsTheHiddenLabels() {
     QCOMPARE(shown->text(), QStringLiteral("42"));
     QVERIFY(!trials.visible());
 
+    // Docked at the right; the window widens for it, so the picture and the
+    // groups keep their room.
     w_->show();
+    const int width = w_->width();
     toggle->trigger();
     QVERIFY(dock->isVisible());
+    QVERIFY(!dock->isFloating());
+    QCOMPARE(w_->dockWidgetArea(dock), Qt::RightDockWidgetArea);
+    QVERIFY(w_->width() > width);
+    QTRY_COMPARE(w_->centralWidget()->width(), width);
     QCOMPARE(trials.caption(), std::string("42"));
     toggle->trigger();
     QVERIFY(dock->isHidden());
+    QCOMPARE(w_->width(), width);
+}
+
+void MainWindowTest::windowComesBackWhereItWasClosed() {
+    w_->show();
+    w_->move(123, 45);
+    w_->batchDock()->toggleViewAction()->trigger();
+    const QRect placed = w_->geometry();
+    w_->close();
+    w_ = std::make_unique<rcagui::MainWindow>();
+    QCOMPARE(w_->geometry(), placed);
+    QVERIFY(!w_->batchDock()->isHidden());
+}
+
+void MainWindowTest::helpMenuHasAboutAndTheGuide() {
+    QAction* about = w_->findChild<QAction*>("AboutRcalab");
+    QAction* guide = w_->findChild<QAction*>("UserGuide");
+    QVERIFY(about && guide);
+    QMenu* help = qobject_cast<QMenu*>(w_->menuAction("F11")->parent());
+    QVERIFY(help->actions().contains(about) && help->actions().contains(guide));
+    QString said;
+    QTimer::singleShot(0, [&said] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        said = box->text();
+        box->accept();
+    });
+    about->trigger();
+    QVERIFY2(said.contains(QStringLiteral("rcalab %1").arg(QLatin1String(rca::programVersion))),
+             qPrintable(said));
+    QVERIFY(said.contains(QRegularExpression(QStringLiteral("built 20\\d\\d-\\d\\d-\\d\\d"))));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -54,3 +54,17 @@ def sweep(
     shard: tuple[int, int],
     progress: Optional[Callable[[int, int], Any]],
 ) -> list[dict[str, Any]]: ...
+def verdicts(
+    length: tuple[int, int] | str,
+    *,
+    all: bool = False,
+    trials: Optional[int] = None,
+    seed: Optional[int] = None,
+    bcount: Optional[int] = None,
+    mask: Optional[str] = None,
+    border: Optional[str] = None,
+    step_limit: Optional[int] = None,
+    threads: Optional[int] = None,
+    shard: Optional[str] = None,
+    cases: bool = False,
+) -> list[dict[str, Any]]: ...

@@ -1,0 +1,80 @@
+#include "cli/verdicts_options.h"
+
+#include "cli/batch_options.h"
+#include "setup/random_line.h"
+
+#include <limits>
+#include <tuple>
+
+namespace rca {
+
+namespace {
+
+// Line numbers of --all are bit sets of one machine word.
+constexpr int32_t longestEnumerated = 62;
+constexpr int maxThreads = 1024;
+
+void parseShard(const std::string& text, VerdictsOptions& o) {
+    const size_t slash = text.find('/');
+    if (slash == std::string::npos) throw UsageError("--shard: '" + text + "' is not I/N");
+    const int64_t maxShards = std::numeric_limits<int32_t>::max();
+    o.shardCount = static_cast<int>(parseWhole(text.substr(slash + 1), 1, maxShards, "--shard N"));
+    o.shardIndex =
+        static_cast<int>(parseWhole(text.substr(0, slash), 0, o.shardCount - 1, "--shard I"));
+}
+
+void check(const VerdictsOptions& o, bool haveLength, bool haveSeedOrCount) {
+    if (!haveLength) throw UsageError("--length MIN..MAX is required");
+    if (o.all == (o.trials > 0)) throw UsageError("give either --all or --trials N");
+    if (o.all && haveSeedOrCount)
+        throw UsageError("--seed and --bcount draw lines for --trials; --all draws none");
+    if (o.all && o.lengthMax - 1 > longestEnumerated)
+        throw UsageError("--all enumerates 2^L lines; lengths up to " +
+                         std::to_string(longestEnumerated) + " only");
+}
+
+} // namespace
+
+VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
+    VerdictsOptions o;
+    bool haveLength = false, haveSeedOrCount = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--length") {
+            std::tie(o.lengthMin, o.lengthMax) = parseLengthRange(optionValue(args, i));
+            haveLength = true;
+        } else if (a == "--all") {
+            o.all = true;
+        } else if (a == "--trials") {
+            o.trials = parseWhole(optionValue(args, i), 1, std::numeric_limits<int64_t>::max(), a);
+        } else if (a == "--seed") {
+            o.seed = static_cast<uint32_t>(
+                parseWhole(optionValue(args, i), 0, std::numeric_limits<uint32_t>::max(), a));
+            haveSeedOrCount = true;
+        } else if (a == "--bcount") {
+            o.bCount = static_cast<int32_t>(parseWhole(optionValue(args, i), 0, maxPoints, a));
+            haveSeedOrCount = true;
+        } else if (a == "--mask") {
+            o.rule.mask = parseMask(optionValue(args, i));
+        } else if (a == "--border") {
+            o.rule.borderMode = parseBorder(optionValue(args, i));
+        } else if (a == "--step-limit") {
+            o.rule.stepLimit = static_cast<int32_t>(
+                parseWhole(optionValue(args, i), 0, std::numeric_limits<int32_t>::max() - 1, a));
+        } else if (a == "--threads") {
+            o.threads = static_cast<int>(parseWhole(optionValue(args, i), 1, maxThreads, a));
+        } else if (a == "--shard") {
+            parseShard(optionValue(args, i), o);
+        } else if (a == "--cases") {
+            o.casesFile = optionValue(args, i);
+        } else if (a == "--json") {
+            o.json = true;
+        } else {
+            throw UsageError("unknown option '" + a + "'");
+        }
+    }
+    check(o, haveLength, haveSeedOrCount);
+    return o;
+}
+
+} // namespace rca

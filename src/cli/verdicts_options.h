@@ -1,0 +1,28 @@
+#pragma once
+// Options of `rcalab-cli verdicts`.
+#include "view/verdict.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rca {
+
+struct VerdictsOptions {
+    int32_t lengthMin = 0, lengthMax = 0; // lengths MIN .. MAX-1
+    bool all = false;                     // every line of A and B cells; else `trials` drawn lines
+    int64_t trials = 0;
+    std::optional<uint32_t> seed;
+    int32_t bCount = 8;
+    VerdictRule rule;
+    int threads = 0; // 0: one per core
+    int shardIndex = 0, shardCount = 1;
+    std::string casesFile;
+    bool json = false;
+};
+
+// Throws UsageError (cli/batch_options.h) with a message naming the option.
+VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args);
+
+} // namespace rca

@@ -1,0 +1,272 @@
+#include "cli/verdicts_runner.h"
+
+#include "engine/headless_batch.h"
+#include "engine/random.h"
+#include "setup/random_line.h"
+#include "view/verdict_lanes.h"
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace rca {
+
+namespace {
+
+constexpr int64_t blockLines = 4096;
+
+// One block of one length: lines first .. first + count - 1.
+struct Task {
+    int32_t length = 0;
+    int64_t first = 0, count = 0;
+    bool lastOfLength = false;
+};
+
+struct BlockResult {
+    LengthTally tally;
+    std::vector<VerdictCase> cases;
+};
+
+int64_t linesOfLength(const VerdictsOptions& o, int32_t length) {
+    return o.all ? int64_t{1} << length : o.trials;
+}
+
+// This shard's blocks, lengths in order, numbered from 0 without listing
+// them: a run of 2^62 lines has more blocks than memory holds.
+class TaskList {
+  public:
+    explicit TaskList(const VerdictsOptions& o) : o_(o) {
+        int64_t total = 0;
+        for (int32_t L = o.lengthMin; L < o.lengthMax; ++L) {
+            firsts_.push_back(total);
+            total += shardBlocks(L);
+        }
+        size_ = total;
+    }
+
+    int64_t size() const { return size_; }
+
+    // Lines in all blocks; only a length's last block may be short.
+    int64_t lines() const {
+        int64_t total = 0;
+        for (int32_t L = o_.lengthMin; L < o_.lengthMax; ++L) {
+            const int64_t lines = linesOfLength(o_, L), blocks = shardBlocks(L);
+            total += blocks * blockLines;
+            const int64_t last = (lines + blockLines - 1) / blockLines - 1;
+            if (blocks > 0 && last % o_.shardCount == o_.shardIndex)
+                total -= (last + 1) * blockLines - lines;
+        }
+        return total;
+    }
+
+    // The k-th block: shard block j of its length is block I + j N.
+    Task at(int64_t k) const {
+        const auto after = std::upper_bound(firsts_.begin(), firsts_.end(), k);
+        const auto index = static_cast<int32_t>(after - firsts_.begin()) - 1;
+        const int32_t L = o_.lengthMin + index;
+        const int64_t j = k - firsts_[static_cast<size_t>(index)];
+        const int64_t first = (o_.shardIndex + j * o_.shardCount) * blockLines;
+        const int64_t lines = linesOfLength(o_, L);
+        return Task{L, first, std::min(blockLines, lines - first), j + 1 == shardBlocks(L)};
+    }
+
+  private:
+    int64_t shardBlocks(int32_t L) const {
+        const int64_t blocks = (linesOfLength(o_, L) + blockLines - 1) / blockLines;
+        return blocks > o_.shardIndex ? (blocks - o_.shardIndex - 1) / o_.shardCount + 1 : 0;
+    }
+
+    const VerdictsOptions& o_;
+    std::vector<int64_t> firsts_;
+    int64_t size_ = 0;
+};
+
+// The generator state after `draws` more draws: the affine step x -> a x + c
+// composed with itself by squaring.
+uint32_t advanceRandom(uint32_t state, uint64_t draws) {
+    uint32_t a = 22695477u, c = 1u, mulAll = 1u, addAll = 0u;
+    for (; draws != 0; draws >>= 1) {
+        if (draws & 1) {
+            mulAll *= a;
+            addAll = addAll * a + c;
+        }
+        c = c * a + c;
+        a *= a;
+    }
+    return state * mulAll + addAll;
+}
+
+class Worker {
+  public:
+    explicit Worker(const VerdictsOptions& o) : o_(o) {}
+
+    BlockResult run(const Task& t, bool wantCases) {
+        lines_.resize(static_cast<size_t>(t.count));
+        ends_.resize(lines_.size());
+        fillLines(t);
+        if (!batch_ || length_ != t.length) {
+            batch_.emplace(t.length, o_.rule, lanePathInUse());
+            length_ = t.length;
+        }
+        batch_->run(lines_.data(), lines_.size(), ends_.data());
+        BlockResult r;
+        r.tally.length = t.length;
+        r.tally.lines = t.count;
+        for (size_t k = 0; k < lines_.size(); ++k) {
+            const VerdictEnd& e = ends_[k];
+            (e.verdict == Verdict::Ok    ? r.tally.ok
+             : e.verdict == Verdict::Not ? r.tally.notOk
+                                         : r.tally.timeout)++;
+            r.tally.steps += e.verdict == Verdict::Timeout ? o_.rule.stepLimit : e.endStep;
+            if (wantCases && e.verdict != Verdict::Ok) r.cases.push_back(caseOf(t.length, k, e));
+        }
+        return r;
+    }
+
+  private:
+    void fillLines(const Task& t) {
+        if (o_.all) {
+            for (size_t k = 0; k < lines_.size(); ++k)
+                lines_[k] = static_cast<CellBits>(t.first + static_cast<int64_t>(k));
+        } else {
+            drawTrialLines(trialSeedState(o_, t.length), t.length, o_.bCount, t.first,
+                           lines_.size(), lines_.data());
+        }
+    }
+
+    // Where the model and marks part, from the whole single-line verdict.
+    VerdictCase caseOf(int32_t length, size_t k, const VerdictEnd& e) const {
+        const LineVerdict v = lineVerdict(lines_[k], length, o_.rule);
+        return VerdictCase{length, lines_[k], e.verdict, o_.rule, v.endStep, v.row, v.column};
+    }
+
+    const VerdictsOptions& o_;
+    std::vector<CellBits> lines_;
+    std::vector<VerdictEnd> ends_;
+    std::optional<VerdictBatch> batch_;
+    int32_t length_ = -1;
+};
+
+void addTally(LengthTally& to, const LengthTally& from) {
+    to.length = from.length;
+    to.lines += from.lines;
+    to.ok += from.ok;
+    to.notOk += from.notOk;
+    to.timeout += from.timeout;
+    to.steps += from.steps;
+}
+
+// Hands block results over in task order, one call at a time.
+class OrderedEmitter {
+  public:
+    OrderedEmitter(const TaskList& tasks, const VerdictsSink& sink) : tasks_(tasks), sink_(sink) {}
+
+    void put(int64_t index, BlockResult r) {
+        std::lock_guard lock(mutex_);
+        ++finished_;
+        pending_.emplace(index, std::move(r));
+        while (!pending_.empty() && pending_.begin()->first == next_) {
+            emit(next_++, pending_.begin()->second);
+            pending_.erase(pending_.begin());
+        }
+    }
+
+    bool allFinished() {
+        std::lock_guard lock(mutex_);
+        return finished_ == tasks_.size();
+    }
+
+    // After a stop: what finished beyond a gap, then the open lengths.
+    void finish() {
+        std::lock_guard lock(mutex_);
+        for (auto& [index, r] : pending_)
+            emit(index, r);
+        pending_.clear();
+        for (auto& [length, tally] : open_)
+            if (sink_.length) sink_.length(tally);
+        open_.clear();
+    }
+
+  private:
+    void emit(int64_t index, const BlockResult& r) {
+        if (sink_.onCase)
+            for (const VerdictCase& c : r.cases)
+                sink_.onCase(c);
+        const Task t = tasks_.at(index);
+        LengthTally& tally = open_[t.length];
+        addTally(tally, r.tally);
+        done_ += r.tally.lines;
+        if (sink_.progress) sink_.progress(done_);
+        if (!t.lastOfLength) return;
+        if (sink_.length) sink_.length(tally);
+        open_.erase(t.length);
+    }
+
+    const TaskList& tasks_;
+    const VerdictsSink& sink_;
+    std::map<int64_t, BlockResult> pending_;
+    std::map<int32_t, LengthTally> open_;
+    int64_t next_ = 0, finished_ = 0, done_ = 0;
+    std::mutex mutex_;
+};
+
+int threadCount(const VerdictsOptions& o) {
+    if (o.threads > 0) return o.threads;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores > 0 ? static_cast<int>(cores) : 1;
+}
+
+} // namespace
+
+int64_t verdictLineCount(const VerdictsOptions& o) {
+    return TaskList(o).lines();
+}
+
+uint32_t trialSeedState(const VerdictsOptions& o, int32_t length) {
+    // Per length, so one length's lines do not depend on the range around it.
+    static const int64_t runClock = wallClockNanos();
+    return o.seed ? derivedSeed(*o.seed, static_cast<uint64_t>(length))
+                  : clockSeed(runClock, length);
+}
+
+void drawTrialLines(uint32_t seedState, int32_t length, int32_t bCount, int64_t first, size_t count,
+                    CellBits* out) {
+    const int32_t draws = boundedPointCount(bCount);
+    uint32_t state = advanceRandom(seedState, static_cast<uint64_t>(first) * draws);
+    for (size_t k = 0; k < count; ++k) {
+        CellBits line = 0;
+        for (int32_t j = 0; j < draws; ++j) {
+            const int32_t cell = drawPosition(state, length);
+            if (cell >= 0) line |= CellBits{1} << cell;
+        }
+        out[k] = line;
+    }
+}
+
+bool runVerdicts(const VerdictsOptions& o, const std::atomic<bool>* stop,
+                 const VerdictsSink& sink) {
+    const TaskList tasks(o);
+    OrderedEmitter emitter(tasks, sink);
+    std::atomic<int64_t> next{0};
+    auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
+    auto work = [&] {
+        Worker worker(o);
+        for (int64_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();)
+            emitter.put(k, worker.run(tasks.at(k), static_cast<bool>(sink.onCase)));
+    };
+    const int64_t count = std::min<int64_t>(tasks.size(), threadCount(o));
+    std::vector<std::thread> pool;
+    for (int64_t t = 1; t < count; ++t)
+        pool.emplace_back(work);
+    work();
+    for (std::thread& t : pool)
+        t.join();
+    const bool complete = emitter.allFinished();
+    emitter.finish();
+    return complete;
+}
+
+} // namespace rca

@@ -1,0 +1,38 @@
+#include "gui/case_option.h"
+
+#include "files/case_file.h"
+#include "gui/error_report.h"
+#include "gui/main_window.h"
+#include "setup/case_setup.h"
+
+namespace rcagui {
+
+namespace {
+
+// The case, or a message saying why there is none.
+std::optional<rca::VerdictCase> caseOf(const QString& reference, std::string& error) {
+    std::string file;
+    int64_t number = 0;
+    if (!rca::splitCaseReference(reference.toStdString(), file, number)) {
+        error = "--case takes FILE:N, N counted from 1: " + reference.toStdString();
+        return std::nullopt;
+    }
+    return rca::readCase(file, number, error);
+}
+
+} // namespace
+
+void openCaseFromArguments(MainWindow& window, const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--case"));
+    if (at < 0) return;
+    std::string error = "--case needs FILE:N";
+    std::optional<rca::VerdictCase> c;
+    if (at + 1 < arguments.size()) c = caseOf(arguments[at + 1], error);
+    if (c) {
+        rca::setUpCase(window.workbench(), *c);
+        return;
+    }
+    showError(QString::fromStdString(error));
+}
+
+} // namespace rcagui

@@ -1,0 +1,17 @@
+#pragma once
+// The window needs a working folder (CA/, MA/, data/ … and the square slots).
+// Started anywhere else it says so and offers to make one or to choose
+// another, instead of failing on its first write.
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace rcagui {
+
+// `dir` when it is a working folder; otherwise asks (object name
+// "WorkdirPrompt", buttons "MakeHere", "ChooseAnother", "Quit") until the
+// folder made or chosen is one. Nothing when the user quits.
+std::optional<QString> settleWorkdir(const QString& dir, QWidget* parent = nullptr);
+
+} // namespace rcagui

@@ -1,0 +1,130 @@
+#include "view/verdict_lanes.h"
+
+#include "engine/lane_kernel.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rca {
+
+namespace {
+
+// Every lane holds one line from its start until it is done or reaches the
+// limit; a free lane takes the next line at once.
+class DoneTimeLanes {
+  public:
+    DoneTimeLanes(LanePath path, const FastRule& rule, bool circle, int32_t limit)
+        : kernel_(path == LanePath::Avx512 ? runLanesAvx512 : runLanesAvx2),
+          lanes_(laneBlockVectors *
+                 (path == LanePath::Avx512 ? laneCountAvx512() : laneCountAvx2())),
+          length_(rule.length()), limit_(limit) {
+        std::array<int, 2 * maxDistance> shifts{};
+        rule_.shiftCount = rule.wideShifts(shifts);
+        std::copy_n(shifts.begin(), rule_.shiftCount, rule_.shifts);
+        rule_.wrap = !circle                 ? LaneWrap::Frozen
+                     : length_ > maxDistance ? LaneWrap::Circle
+                                             : LaneWrap::ShortCircle;
+    }
+
+    void run(const LinePlanes* starts, size_t count, int32_t* out) {
+        size_t next = 0;
+        while (true) {
+            for (int k = 0; k < lanes_ && next < count; ++k)
+                if (!busy_[k]) load(k, next++, starts);
+            if (std::none_of(busy_, busy_ + lanes_, [](bool b) { return b; })) return;
+            now_ += kernel_(block_, rule_, laneBlockVectors, stepsToNextLimit());
+            for (int k = 0; k < lanes_; ++k)
+                if (busy_[k]) settle(k, out);
+        }
+    }
+
+  private:
+    void load(int k, size_t line, const LinePlanes* starts) {
+        block_.c[k] = static_cast<uint64_t>(starts[line].c);
+        block_.b[k] = static_cast<uint64_t>(starts[line].b);
+        block_.a[k] = static_cast<uint64_t>(starts[line].a);
+        block_.aAtZero[k] = 0;
+        block_.watch[k] = ~uint64_t{0};
+        const auto L = static_cast<uint64_t>(length_), margin = uint64_t{maxDistance};
+        block_.back[k] = (L - margin % L) % L;
+        block_.far[k] = L + margin;
+        block_.len1[k] = L;
+        block_.len2[k] = 2 * L;
+        block_.len4[k] = 4 * L;
+        busy_[k] = true;
+        line_[k] = line;
+        start_[k] = now_;
+    }
+
+    int64_t stepsToNextLimit() const {
+        int64_t steps = limit_;
+        for (int k = 0; k < lanes_; ++k)
+            if (busy_[k]) steps = std::min(steps, start_[k] + limit_ - now_);
+        return steps;
+    }
+
+    void settle(int k, int32_t* out) {
+        const int64_t t = now_ - start_[k];
+        if (block_.c[k] == 0 && t > 1)
+            out[line_[k]] = static_cast<int32_t>(t);
+        else if (t >= limit_)
+            out[line_[k]] = -1;
+        else
+            return;
+        busy_[k] = false;
+        block_.c[k] = block_.b[k] = block_.a[k] = block_.watch[k] = 0;
+    }
+
+    LaneKernel kernel_;
+    int lanes_, length_;
+    int64_t limit_;
+    LaneRule rule_;
+    LaneBlock block_{};
+    bool busy_[maxBlockLanes] = {};
+    size_t line_[maxBlockLanes] = {};
+    int64_t start_[maxBlockLanes] = {};
+    int64_t now_ = 0;
+};
+
+} // namespace
+
+void lineDoneTimes(LanePath path, const FastRule& rule, bool circle, const LinePlanes* starts,
+                   size_t count, int32_t limit, int32_t* out) {
+    const bool lanes = path != LanePath::Scalar && lanePathSupported(path) && rule.length() > 0 &&
+                       rule.fitsLanePair64() && limit > 0;
+    if (lanes) {
+        DoneTimeLanes(path, rule, circle, limit).run(starts, count, out);
+        return;
+    }
+    for (size_t k = 0; k < count; ++k)
+        out[k] = lineDoneTime(starts[k], rule, limit);
+}
+
+VerdictBatch::VerdictBatch(int32_t length, const VerdictRule& rule, LanePath path)
+    : length_(boundedLength(length)), rule_(rule), path_(path),
+      fast_(length_, rule.borderMode != 0, rule.mask) {}
+
+void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
+    starts_.resize(2 * count);
+    doneTimes_.resize(2 * count);
+    for (size_t k = 0; k < count; ++k) {
+        starts_[2 * k] = startPlanesI(bCells[k], length_);
+        starts_[2 * k + 1] = startPlanesII(bCells[k], length_);
+    }
+    lineDoneTimes(path_, fast_, rule_.borderMode != 0, starts_.data(), 2 * count, rule_.stepLimit,
+                  doneTimes_.data());
+    for (size_t k = 0; k < count; ++k) {
+        const int32_t t1 = doneTimes_[2 * k];
+        const int32_t end = trialEnd(t1, doneTimes_[2 * k + 1], rule_.stepLimit);
+        if (end < 0) {
+            out[k] = {Verdict::Timeout, -1};
+        } else if (t1 >= surelyNotFrom) {
+            out[k] = {Verdict::Not, end};
+        } else {
+            const ParticleRows model = particleRowsOf(bCells[k], length_);
+            out[k] = {traceVerdict(starts_[2 * k], fast_, t1, model), end};
+        }
+    }
+}
+
+} // namespace rca

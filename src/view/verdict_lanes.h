@@ -1,0 +1,45 @@
+#pragma once
+// Verdicts of many start lines of one length at once: the done times of
+// both lines of every trial in vector lanes, and the clock-view trace only
+// for the few trials short enough to need it.
+#include "engine/lane_path.h"
+#include "view/verdict.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace rca {
+
+// The done time of each start line (-1 past `limit`), as lineDoneTime gives
+// it, on the given path; lines too long for a lane, and paths the processor
+// lacks, run on the scalar path.
+void lineDoneTimes(LanePath path, const FastRule& rule, bool circle, const LinePlanes* starts,
+                   size_t count, int32_t limit, int32_t* out);
+
+struct VerdictEnd {
+    Verdict verdict = Verdict::Ok;
+    int32_t endStep = -1; // -1 on a timeout
+};
+
+// From done time 43 on, line I has a C at step 42, whose mark lies past the
+// model's last row and within the rows compared: the verdict is "NOT".
+constexpr int32_t surelyNotFrom = 2 * particleRows + 1;
+
+class VerdictBatch {
+  public:
+    VerdictBatch(int32_t length, const VerdictRule& rule, LanePath path);
+
+    // The verdict and end step of each start line (B cells, as lineVerdict
+    // takes them), equal to lineVerdict's.
+    void run(const CellBits* bCells, size_t count, VerdictEnd* out);
+
+  private:
+    int32_t length_;
+    VerdictRule rule_;
+    LanePath path_;
+    FastRule fast_;
+    std::vector<LinePlanes> starts_;
+    std::vector<int32_t> doneTimes_;
+};
+
+} // namespace rca
