@@ -8,8 +8,11 @@ FUZZ_SECONDS ?= 60
 # The readers' scratch files and the scripts' working folder go to memory,
 # several times faster than a disk.
 FUZZ_TMP ?= /dev/shm
-# Debian's interpreter: the one pybind11, NumPy and pytest are installed for.
-PYTHON := /usr/bin/python3
+# The first python3 on PATH when it has what the module and its tests need
+# (NumPy, pytest, hypothesis), else Debian's, for which install-deps.sh
+# installs them. `make python PYTHON=...` picks another.
+PYTHON ?= $(shell p=$$(command -v python3); \
+	$$p -c 'import numpy, pytest, hypothesis' 2>/dev/null && echo $$p || echo /usr/bin/python3)
 WORKDIR ?= $(CURDIR)/workdir
 
 .PHONY: run test deps build build-test python fuzz bench screenshot screenshots package clean
@@ -38,7 +41,8 @@ build-test: deps
 python: deps
 	cmake -S . -B $(PY_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRCALAB_PYTHON=ON \
 		-DPYTHON_EXECUTABLE=$(PYTHON)
-	cmake --build $(PY_DIR) -j $(JOBS) --target rcalab_python rcalab-cli
+	cmake --build $(PY_DIR) -j $(JOBS) --target rcalab_python
+	@echo "the module is for $(PYTHON): PYTHONPATH=$(PY_DIR)/src/python $(PYTHON) -c 'import rcalab'"
 
 test: build-test python
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

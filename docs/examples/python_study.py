@@ -1,7 +1,8 @@
 """A small study with the rcalab module: a sweep over masks, a table of the
 results, and the space-time picture of one trial.
 
-Run from the repository after `make python`:
+Run from the repository after `make python` (or with the package installed,
+see docs/python.md):
     PYTHONPATH=build-py/src/python /usr/bin/python3 docs/examples/python_study.py WORKDIR
 WORKDIR is a working directory made by `rcalab-cli init-workdir`.
 """
@@ -10,7 +11,6 @@ import sys
 
 import rcalab
 
-# Workbench(workdir) enters the working directory: keep the figure's path whole.
 FIGURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "python_study.png")
 
 # Masks L1 with R1..R4 (left 5-bit number 1, right numbers 1..15), 300 trials each.

@@ -28,9 +28,10 @@ namespace {
 // The base is only read, so a write-protected base serves as well.
 void readBaseTable(Bench& wb) {
     const std::string file = fixedPath(paths::improveBase);
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(wb.resolve(file), std::ios::binary);
     if (!in.is_open()) {
-        wb.report("cannot read the base table " + file + ": " + openFailure(file, false));
+        wb.report("cannot read the base table " + file + ": " +
+                  openFailure(wb.resolve(file), false));
         return;
     }
     RcaBytes bytes{};
@@ -149,7 +150,7 @@ void record(Bench& wb) {
     }
     s.improveCount = std::max(s.improveCount, 1); // 0 is the base table
     const std::string file = snapshotName(s.improveCount);
-    const std::string failure = writeRcaFile(file, m.rcaTable);
+    const std::string failure = writeRcaFile(wb.resolve(file), m.rcaTable);
     if (!failure.empty()) {
         wb.report("cannot write " + file + ": " + failure);
         flipRule(m.rcaTable, s.improveEntry);

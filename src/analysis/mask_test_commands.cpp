@@ -43,8 +43,9 @@ void loadPreset(Bench& wb, const std::string& file, bool showLength) {
     Model& m = wb.model();
     if (showLength) writeField(wb, wb.form1().Edit1, presetSide);
     m.squareRows = m.squareCols = presetSide;
-    const std::string path = fixedPath(file);
-    if (!readPresetByte(path, m)) wb.report("cannot read " + path + ": " + presetByteFailure(path));
+    const std::filesystem::path path = wb.file(file);
+    if (!readPresetByte(path, m))
+        wb.report("cannot read " + fixedPath(file) + ": " + presetByteFailure(path));
 }
 
 // Button '1': the main window's number field picks the file.

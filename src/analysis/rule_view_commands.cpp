@@ -64,9 +64,10 @@ class RuleView {
 
     void readProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
-        const ProfileRead got = rca::readProfiles(file, s_.columnWeights, s_.rowWeights);
+        const ProfileRead got =
+            rca::readProfiles(wb_.resolve(file).string(), s_.columnWeights, s_.rowWeights);
         if (!got.opened)
-            wb_.report("cannot read " + file + ": " + openFailure(file, false));
+            wb_.report("cannot read " + file + ": " + openFailure(wb_.resolve(file), false));
         else if (got.values < profileValues)
             wb_.report(file + " is short: " + std::to_string(got.values) + " of " +
                        std::to_string(profileValues) + " weights read");
@@ -78,8 +79,9 @@ class RuleView {
 
     void writeProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
-        if (!rca::writeProfiles(file, s_.columnWeights, s_.rowWeights))
-            wb_.report("cannot write " + file + ": " + writeFailure(file, true));
+        const std::filesystem::path path = wb_.resolve(file);
+        if (!rca::writeProfiles(path.string(), s_.columnWeights, s_.rowWeights))
+            wb_.report("cannot write " + file + ": " + writeFailure(path, true));
         repaint();
     }
 

@@ -34,7 +34,7 @@ void reportRead(Bench& wb, const std::string& file, int32_t record, const Points
     if (got.negativeRecord)
         wb.report("no " + which + ": record numbers start at 0; nothing was read");
     else if (!got.opened)
-        wb.report("cannot read " + file + ": " + openFailure(file, false));
+        wb.report("cannot read " + file + ": " + openFailure(wb.resolve(file), false));
     else if (!got.complete())
         wb.report(which + " is short: " + std::to_string(got.coordinates) + " of " +
                   std::to_string(2 * recordPoints) + " coordinates read");
@@ -57,7 +57,7 @@ void readPoints(Bench& wb) {
     const int32_t record = wb.state<SquareWindowState>().readingIndex;
     const std::string file = fixedPath(paths::pointsFile);
     setPointCounts(m);
-    reportRead(wb, file, record, readPointsRecord(file, record, m));
+    reportRead(wb, file, record, readPointsRecord(wb.resolve(file), record, m));
     wb.run("Button7Click");
     wb.run("Button8Click");
     fillSquareGrid(m, m.squareRows);
@@ -100,7 +100,7 @@ void startBatch(Bench& wb, bool random) {
 
 void empty(Bench& wb, int stream, const char* file) {
     auto& out = wb.state<BatchOutputs>().streams.at(static_cast<size_t>(stream - 1));
-    const std::string failure = reopenEmpty(out, fixedPath(file));
+    const std::string failure = reopenEmpty(out, wb.file(file));
     if (!failure.empty()) wb.report(failure);
 }
 

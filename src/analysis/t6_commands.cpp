@@ -139,9 +139,9 @@ void presetCommon(Bench& wb) {
 }
 
 void readPreset(Bench& wb, const char* file) {
-    const std::string path = fixedPath(file);
+    const std::filesystem::path path = wb.file(file);
     if (!readPresetByte(path, wb.model()))
-        wb.report("cannot read " + path + ": " + presetByteFailure(path));
+        wb.report("cannot read " + fixedPath(file) + ": " + presetByteFailure(path));
 }
 
 void squareSide(Bench& wb, int side) {

@@ -7,7 +7,8 @@ namespace rca {
 #undef RCA_SUBSYSTEM
 void registerPictureExport(Bench&);
 
-Workbench::Workbench(Host* host) : Bench(std::make_unique<TForm1>(), host) {
+Workbench::Workbench(Host* host, const std::filesystem::path& workdir)
+    : Bench(std::make_unique<TForm1>(), host, workdir) {
 #define RCA_SUBSYSTEM(fn) fn(*this);
 #include "app/subsystem_list.h"
 #undef RCA_SUBSYSTEM

@@ -8,8 +8,9 @@ namespace rca {
 
 class Workbench : public Bench {
   public:
-    // The workbench does not own the host; nullptr means a NullHost.
-    explicit Workbench(Host* host = nullptr);
+    // The workbench does not own the host; nullptr means a NullHost. Its
+    // files lie in `workdir` (empty: the current directory at construction).
+    explicit Workbench(Host* host = nullptr, const std::filesystem::path& workdir = {});
 
     TForm1& form1() { return static_cast<TForm1&>(Bench::form1()); }
     // The main window's show handler: the start-up defaults and the first trial.

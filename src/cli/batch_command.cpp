@@ -32,7 +32,14 @@ HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& star
     return c;
 }
 
-int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+HeadlessBatchConfig batchConfigFor(const BatchOptions& options) {
+    HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
+    seedBatch(config, options.seed);
+    return config;
+}
+
+int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const std::atomic<bool>* stop) {
     BatchOptions options;
     try {
         for (const std::string& a : args)
@@ -46,13 +53,10 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
         return usageExitCode;
     }
 
-    HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
-    seedBatch(config, options.seed);
-
-    InterruptGuard interrupt;
+    const HeadlessBatchConfig config = batchConfigFor(options);
     Progress progress(err, "trials", config.trials);
     HeadlessBatchControl control;
-    control.stop = &interrupt.flag();
+    control.stop = stop;
     control.progress = [&progress](int32_t count) { progress.update(count); };
     const HeadlessBatchResult result = runHeadlessBatch(config, control);
 
@@ -68,7 +72,9 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
 
 int batchCommand(int argc, char** argv) {
     // argv[0] is "batch".
-    return runBatchCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    InterruptGuard interrupt;
+    return runBatchCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                           &interrupt.flag());
 }
 
 } // namespace rca

@@ -4,6 +4,7 @@
 #include "cli/batch_start_state.h"
 #include "engine/headless_batch.h"
 
+#include <atomic>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -17,7 +18,12 @@ constexpr int interruptedExitCode = 130;
 // The batch the settings describe, from the workbench's start-up state.
 HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start);
 
-// `args` are the words after "batch". Returns the exit code.
-int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The batch the options describe: settings, start-up state and seed.
+HeadlessBatchConfig batchConfigFor(const BatchOptions& options);
+
+// `args` are the words after "batch"; the batch stops between trials once
+// `*stop` is true. Returns the exit code.
+int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const std::atomic<bool>* stop = nullptr);
 
 } // namespace rca

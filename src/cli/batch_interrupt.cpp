@@ -1,7 +1,5 @@
 #include "cli/batch_interrupt.h"
 
-#include <csignal>
-
 namespace rca {
 
 namespace {
@@ -11,18 +9,22 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 
 extern "C" void onInterrupt(int) {
     stopRequested.store(true);
-    std::signal(SIGINT, SIG_DFL);
 }
 
 } // namespace
 
 InterruptGuard::InterruptGuard() {
     stopRequested.store(false);
-    std::signal(SIGINT, onInterrupt);
+    struct sigaction action = {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    // The handler runs once: a second Ctrl-C finds the default again.
+    action.sa_flags = SA_RESETHAND;
+    installed_ = sigaction(SIGINT, &action, &previous_) == 0;
 }
 
 InterruptGuard::~InterruptGuard() {
-    std::signal(SIGINT, SIG_DFL);
+    if (installed_) sigaction(SIGINT, &previous_, nullptr);
 }
 
 const std::atomic<bool>& InterruptGuard::flag() const {

@@ -1,7 +1,10 @@
 #pragma once
-// Ctrl-C during a batch or sweep: the first one asks for a clean stop between
-// trials, a second one ends the program at once.
+// Ctrl-C during a batch or sweep of the command line: the first one asks for
+// a clean stop between trials, a second one ends the program at once. The
+// handler that was there before comes back when the guard ends. Only the
+// command-line program installs one; the library never touches signals.
 #include <atomic>
+#include <csignal>
 
 namespace rca {
 
@@ -14,6 +17,10 @@ class InterruptGuard {
 
     const std::atomic<bool>& flag() const;
     bool interrupted() const { return flag().load(); }
+
+  private:
+    struct sigaction previous_ = {};
+    bool installed_ = false;
 };
 
 } // namespace rca

@@ -9,8 +9,6 @@ namespace rca {
 
 namespace {
 
-// The trial check compares with `>`, so the limits must leave room above them.
-constexpr int64_t largestCount = std::numeric_limits<int32_t>::max() - 1;
 constexpr int shortestLength = 6; // a B count of at least 2 needs L / 2 >= 3
 constexpr int32_t longestLengthMax = maxLineCells + 1;
 constexpr int frozenReach = 6; // the distances a frozen border examines
@@ -50,6 +48,12 @@ NeighbourMask maskFromList(const std::string& text) {
     return m;
 }
 
+[[noreturn]] void outside(const std::string& text, int64_t lo, int64_t hi,
+                          const std::string& what) {
+    throw UsageError(what + ": " + text + " is outside " + std::to_string(lo) + ".." +
+                     std::to_string(hi));
+}
+
 } // namespace
 
 const std::string& optionValue(const std::vector<std::string>& args, size_t& i) {
@@ -64,9 +68,12 @@ int64_t parseWhole(const std::string& text, int64_t lo, int64_t hi, const std::s
     const auto [end, ec] = std::from_chars(first, last, v);
     if (text.empty() || ec == std::errc::invalid_argument || end != last)
         throw UsageError(what + ": '" + text + "' is not a whole number");
-    if (ec == std::errc::result_out_of_range || v < lo || v > hi)
-        throw UsageError(what + ": " + text + " is outside " + std::to_string(lo) + ".." +
-                         std::to_string(hi));
+    if (ec == std::errc::result_out_of_range || v < lo || v > hi) outside(text, lo, hi, what);
+    return v;
+}
+
+int64_t checkRange(int64_t v, int64_t lo, int64_t hi, const std::string& what) {
+    if (v < lo || v > hi) outside(std::to_string(v), lo, hi, what);
     return v;
 }
 
@@ -84,10 +91,17 @@ std::pair<int32_t, int32_t> parseLengthRange(const std::string& text) {
         parseWhole(text.substr(0, dots), shortestLength, maxLineCells, "--length MIN"));
     const auto hi = static_cast<int32_t>(
         parseWhole(text.substr(dots + 2), 0, longestLengthMax, "--length MAX"));
+    return checkLengthRange(lo, hi);
+}
+
+std::pair<int32_t, int32_t> checkLengthRange(int64_t lo, int64_t hi) {
+    checkRange(lo, shortestLength, maxLineCells, "--length MIN");
+    checkRange(hi, 0, longestLengthMax, "--length MAX");
     if (hi <= lo)
-        throw UsageError("--length: " + text + " is an empty range (lengths run from MIN to " +
-                         "MAX-1, so MAX must exceed MIN)");
-    return {lo, hi};
+        throw UsageError("--length: " + std::to_string(lo) + ".." + std::to_string(hi) +
+                         " is an empty range (lengths run from MIN to MAX-1, so MAX must "
+                         "exceed MIN)");
+    return {static_cast<int32_t>(lo), static_cast<int32_t>(hi)};
 }
 
 int32_t parseBorder(const std::string& text) {

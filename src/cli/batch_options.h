@@ -3,6 +3,7 @@
 #include "state/engine_state.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,9 @@ namespace rca {
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// The trial check compares with `>`, so the limits must leave room above them.
+constexpr int64_t largestCount = std::numeric_limits<int32_t>::max() - 1;
 
 enum class OutputFormat { Text, Json, Csv };
 
@@ -49,11 +53,16 @@ const std::string& optionValue(const std::vector<std::string>& args, size_t& i);
 // A whole decimal number in lo..hi, or a UsageError naming `what`.
 int64_t parseWhole(const std::string& text, int64_t lo, int64_t hi, const std::string& what);
 
+// A number already made, in lo..hi, or the same UsageError.
+int64_t checkRange(int64_t v, int64_t lo, int64_t hi, const std::string& what);
+
 // "L1,R1,R2" (distances 1..11, either case), "LEFT:RIGHT" as two 5-bit
 // numbers (distance d is bit d-1), or "none".
 NeighbourMask parseMask(const std::string& text);
 // "MIN..MAX" as batchLengthMin and batchLengthMax: lengths MIN .. MAX-1.
 std::pair<int32_t, int32_t> parseLengthRange(const std::string& text);
+// The same checks for MIN and MAX given as numbers.
+std::pair<int32_t, int32_t> checkLengthRange(int64_t lo, int64_t hi);
 // "circle" or "frozen".
 int32_t parseBorder(const std::string& text);
 

@@ -13,8 +13,9 @@ struct StartUpState {
     int32_t borderMode = 1;
 };
 
-// Builds a workbench and runs its start-up, in a scratch folder so that the
-// start-up's square-file write cannot touch the user's files.
+// Builds a workbench and runs its start-up without a working folder, so
+// that the start-up's square-file write touches no file and several threads
+// may do this at once.
 StartUpState workbenchStartUpState();
 
 } // namespace rca

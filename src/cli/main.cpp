@@ -111,12 +111,10 @@ int runScript(int argc, char** argv) {
         }
     }
     if (!haveScript) throw std::runtime_error("no script given");
-    if (!workdir.empty()) {
-        std::error_code ec;
-        std::filesystem::current_path(workdir, ec);
-        if (ec) throw std::runtime_error("cannot enter " + workdir + ": " + ec.message());
-    }
-    rca::Script script(std::cout, std::cerr);
+    // The workbench resolves its files against the folder; the process stays put.
+    if (!workdir.empty() && !std::filesystem::is_directory(workdir))
+        throw std::runtime_error("cannot enter " + workdir + ": no such folder");
+    rca::Script script(std::cout, std::cerr, workdir);
     return script.run(lines);
 }
 

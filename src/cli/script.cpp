@@ -83,14 +83,19 @@ std::vector<std::string> splitCommands(const std::string& text) {
     return out;
 }
 
-Script::Script(std::ostream& out, std::ostream& err)
+Script::Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir)
     : out_(out), err_(err), host_(std::make_unique<CliHost>(err)),
-      wb_(std::make_unique<Workbench>(host_.get())),
+      wb_(std::make_unique<Workbench>(host_.get(), workdir)),
       clock_(std::make_unique<VirtualClock>(wb_->timers())) {
     wb_->startUp();
 }
 
 Script::~Script() = default;
+
+void Script::setStop(const std::atomic<bool>* stop) {
+    stop_ = stop;
+    clock_->setStop(stop);
+}
 
 int Script::run(const std::vector<std::string>& lines) {
     for (size_t n = 0; n < lines.size(); ++n) {
@@ -199,7 +204,7 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
         if (!u) throw ScriptError(w[1] + " is not an up-down");
         if (w[2] != "up" && w[2] != "down") throw ScriptError("updown takes up or down");
         long long n = w.size() == 4 ? number(w[3], "the count") : 1;
-        for (long long k = 0; k < n; ++k)
+        for (long long k = 0; k < n && !(stop_ && stop_->load()); ++k)
             u->userClick(w[2] == "up");
     } else if (verb == "call") {
         need(w, 2, 2, "call HANDLER");
@@ -256,7 +261,8 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
     } else if (verb == "save") {
         need(w, 2, 3, "save FILE.png [FORM]");
         Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");
-        if (const std::string failure = savePicture(surface, w[1]); !failure.empty())
+        if (const std::string failure = savePicture(surface, wb_->workdir(), w[1]);
+            !failure.empty())
             throw ScriptError(failure);
     } else {
         throw ScriptError("unknown verb " + verb);

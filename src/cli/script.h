@@ -6,6 +6,8 @@
 #include "cli/cli_host.h"
 #include "forms/virtual_clock.h"
 
+#include <atomic>
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -15,8 +17,9 @@ namespace rca {
 
 class Script {
   public:
-    // Builds the workbench with a CLI host and runs its start-up.
-    Script(std::ostream& out, std::ostream& err);
+    // Builds the workbench over `workdir` (empty: the current directory)
+    // with a CLI host and runs its start-up.
+    Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir = {});
     ~Script();
 
     // Runs the lines in order; stops at the first error with
@@ -27,6 +30,10 @@ class Script {
     void runLine(const std::string& line);
 
     Workbench& workbench() { return *wb_; }
+
+    // An embedding program's interrupt: once `*stop` is true, the clock
+    // delivers no further tick and repeated presses end early.
+    void setStop(const std::atomic<bool>* stop);
 
   private:
     void execute(const std::vector<std::string>& words, const std::string& rest);
@@ -40,6 +47,7 @@ class Script {
     std::unique_ptr<CliHost> host_;
     std::unique_ptr<Workbench> wb_;
     std::unique_ptr<VirtualClock> clock_;
+    const std::atomic<bool>* stop_ = nullptr;
 };
 
 // Splits `-e` text at semicolons into lines.

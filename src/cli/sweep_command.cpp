@@ -24,7 +24,10 @@ const char* sweepUsage =
     "  --lengths 20..40,40..60   --borders circle,frozen\n"
     "  One JSON line per configuration, in list order. See docs/batch.md.\n";
 
-std::vector<HeadlessBatchConfig> configsOf(const SweepOptions& o, const StartUpState& start) {
+} // namespace
+
+std::vector<HeadlessBatchConfig> sweepConfigs(const SweepOptions& o) {
+    const StartUpState start = workbenchStartUpState();
     std::vector<HeadlessBatchConfig> all;
     for (size_t i = 0; i < o.configs.size(); ++i) {
         HeadlessBatchConfig c = batchConfig(o.configs[i], start);
@@ -35,15 +38,20 @@ std::vector<HeadlessBatchConfig> configsOf(const SweepOptions& o, const StartUpS
     return all;
 }
 
-int threadCount(const SweepOptions& o) {
+Report sweepReport(const SweepItem& item, const HeadlessBatchResult& result) {
+    Report r = batchReport(item.config, result);
+    r.insert(r.begin(), ReportField{"index", std::to_string(item.index), false});
+    return r;
+}
+
+int sweepThreads(const SweepOptions& o) {
     if (o.threads > 0) return o.threads;
     const unsigned cores = std::thread::hardware_concurrency();
     return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-} // namespace
-
-int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    const std::atomic<bool>* stop) {
     SweepOptions options;
     try {
         for (const std::string& a : args)
@@ -57,22 +65,19 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         return usageExitCode;
     }
 
-    const std::vector<SweepItem> items = shardItems(configsOf(options, workbenchStartUpState()),
-                                                    options.shardIndex, options.shardCount);
-    InterruptGuard interrupt;
+    const std::vector<SweepItem> items =
+        shardItems(sweepConfigs(options), options.shardIndex, options.shardCount);
     Progress progress(err, "configurations", static_cast<int64_t>(items.size()));
     int64_t done = 0;
     bool allComplete = true;
-    runSweep(items, threadCount(options), &interrupt.flag(),
+    runSweep(items, sweepThreads(options), stop,
              [&](const SweepItem& item, const HeadlessBatchResult& result) {
-                 Report r = batchReport(item.config, result);
-                 r.insert(r.begin(), ReportField{"index", std::to_string(item.index), false});
-                 writeJsonLine(out, r);
+                 writeJsonLine(out, sweepReport(item, result));
                  out.flush();
                  allComplete = allComplete && result.complete;
                  progress.update(++done);
              });
-    if (interrupt.interrupted() || !allComplete || done < static_cast<int64_t>(items.size())) {
+    if ((stop && stop->load()) || !allComplete || done < static_cast<int64_t>(items.size())) {
         err << "rcalab-cli sweep: interrupted after " << done << " of " << items.size()
             << " configurations\n";
         return interruptedExitCode;
@@ -82,7 +87,9 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
 
 int sweepCommand(int argc, char** argv) {
     // argv[0] is "sweep".
-    return runSweepCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    InterruptGuard interrupt;
+    return runSweepCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
+                           &interrupt.flag());
 }
 
 } // namespace rca

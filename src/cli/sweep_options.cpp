@@ -8,8 +8,6 @@ namespace rca {
 
 namespace {
 
-constexpr int maxThreads = 1024;
-
 std::vector<std::string> split(const std::string& text, char sep) {
     std::vector<std::string> parts;
     std::stringstream in(text);
@@ -39,21 +37,12 @@ std::vector<std::string> readLines(const std::string& file) {
 void parseShard(const std::string& text, SweepOptions& o) {
     const size_t slash = text.find('/');
     if (slash == std::string::npos) throw UsageError("--shard: '" + text + "' is not I/N");
-    const int64_t maxShards = std::numeric_limits<int32_t>::max();
     o.shardCount = static_cast<int>(parseWhole(text.substr(slash + 1), 1, maxShards, "--shard N"));
     o.shardIndex =
         static_cast<int>(parseWhole(text.substr(0, slash), 0, o.shardCount - 1, "--shard I"));
 }
 
-// The lists of the product; an empty list means the base setting alone.
-struct Lists {
-    std::vector<NeighbourMask> masks;
-    std::vector<std::pair<int32_t, int32_t>> lengths;
-    std::vector<int32_t> borders;
-    std::string configsFile;
-};
-
-bool parseListOption(const std::vector<std::string>& args, size_t& i, Lists& l) {
+bool parseListOption(const std::vector<std::string>& args, size_t& i, SweepLists& l) {
     const std::string& a = args[i];
     if (a == "--masks") {
         for (const std::string& item : split(optionValue(args, i), ';'))
@@ -74,7 +63,7 @@ bool parseListOption(const std::vector<std::string>& args, size_t& i, Lists& l) 
 }
 
 // Borders outer, lengths next, masks inner.
-std::vector<BatchSettings> product(const Lists& l, const BatchSettings& base) {
+std::vector<BatchSettings> product(const SweepLists& l, const BatchSettings& base) {
     std::vector<BatchSettings> out;
     const std::vector<int32_t> borders =
         l.borders.empty() ? std::vector{base.borderMode} : l.borders;
@@ -148,7 +137,7 @@ std::vector<BatchSettings> parseConfigLines(const std::vector<std::string>& line
 SweepOptions parseSweepOptions(const std::vector<std::string>& args) {
     SweepOptions o;
     BatchSettings base;
-    Lists lists;
+    SweepLists lists;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (parseSettingOption(args, i, base) || parseListOption(args, i, lists)) continue;
@@ -162,16 +151,22 @@ SweepOptions parseSweepOptions(const std::vector<std::string>& args) {
         else
             throw UsageError("unknown option '" + a + "'");
     }
+    o.configs = sweepSettings(lists, base);
+    return o;
+}
+
+std::vector<BatchSettings> sweepSettings(const SweepLists& lists, const BatchSettings& base) {
     const bool haveLists = !lists.masks.empty() || !lists.lengths.empty() || !lists.borders.empty();
     if (!lists.configsFile.empty() && haveLists)
         throw UsageError("--configs gives the whole list; leave out --masks, --lengths and "
                          "--borders");
-    o.configs = lists.configsFile.empty()
-                    ? product(lists, base)
-                    : parseConfigLines(readLines(lists.configsFile), base, lists.configsFile);
-    for (const BatchSettings& s : o.configs)
+    std::vector<BatchSettings> configs =
+        lists.configsFile.empty()
+            ? product(lists, base)
+            : parseConfigLines(readLines(lists.configsFile), base, lists.configsFile);
+    for (const BatchSettings& s : configs)
         checkSettings(s);
-    return o;
+    return configs;
 }
 
 } // namespace rca

@@ -17,7 +17,23 @@ struct SweepOptions {
     int shardIndex = 0, shardCount = 1;
 };
 
+constexpr int maxThreads = 1024;
+constexpr int64_t maxShards = std::numeric_limits<int32_t>::max();
+
 SweepOptions parseSweepOptions(const std::vector<std::string>& args);
+
+// The lists of --masks, --lengths and --borders, whose product is the list
+// (an empty one means the base setting alone), or a --configs file.
+struct SweepLists {
+    std::vector<NeighbourMask> masks;
+    std::vector<std::pair<int32_t, int32_t>> lengths;
+    std::vector<int32_t> borders;
+    std::string configsFile;
+};
+
+// Every configuration the lists describe over `base`: borders outer,
+// lengths next, masks inner; or the lines of the configs file.
+std::vector<BatchSettings> sweepSettings(const SweepLists& lists, const BatchSettings& base);
 
 // The 5-bit numbers of a set: "N", "N..M" (both ends included) and commas
 // between them, e.g. "0..31" or "1,4,16..19".

@@ -17,10 +17,10 @@ void readMask(Bench& wb) {
     Model& m = wb.model();
     const MaskExtents e = MaskExtents::of(m);
     const std::string file = fixedPath(paths::freezeMaskFile);
-    const auto got = readMaskFile(file, m, e);
+    const auto got = readMaskFile(wb.file(file), m, e);
     const std::string expected = std::to_string(e.fileBytes());
     if (!got)
-        wb.report("cannot read " + file + ": " + openFailure(file, false));
+        wb.report("cannot read " + file + ": " + openFailure(wb.file(file), false));
     else if (got->bytes < e.fileBytes())
         wb.report(file + " is short: " + std::to_string(got->bytes) + " of " + expected +
                   " bytes read");
@@ -40,7 +40,7 @@ void writeMask(Bench& wb) {
     copyMaskToBuffer(m, e);
     clearFreezeMask(m, e);
     const std::string file = fixedPath(paths::freezeMaskFile);
-    const std::string failure = writeMaskFile(file, m, e);
+    const std::string failure = writeMaskFile(wb.file(file), m, e);
     if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
 }
 

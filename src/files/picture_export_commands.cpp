@@ -13,7 +13,7 @@ constexpr const char* pngFilter = "PNG picture (*.png)|*.png";
 void exportPicture(Bench& wb, const Canvas& surface) {
     const auto file = wb.host().saveFileName(pngFilter);
     if (!file) return;
-    if (const std::string failure = savePicture(surface, *file); !failure.empty())
+    if (const std::string failure = savePicture(surface, wb.workdir(), *file); !failure.empty())
         wb.report(failure);
 }
 

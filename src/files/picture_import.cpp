@@ -66,9 +66,9 @@ PictureImport importPicture(const std::filesystem::path& file, int width, int he
     return r;
 }
 
-std::vector<std::string> importNotices(const std::string& file, const PictureImport& r,
-                                       int height) {
-    if (!r.opened) return {"cannot read " + file + ": " + openFailure(file, false)};
+std::vector<std::string> importNotices(const std::string& file, const std::filesystem::path& path,
+                                       const PictureImport& r, int height) {
+    if (!r.opened) return {"cannot read " + file + ": " + openFailure(path, false)};
     std::vector<std::string> out;
     if (!r.headerProblem.empty())
         out.push_back(file + " does not fit the frame size: " + r.headerProblem);

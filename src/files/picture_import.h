@@ -29,6 +29,8 @@ PictureImport importPicture(const std::filesystem::path& file, int width, int he
                             const std::function<void(int x, int y)>& bright);
 
 // Reports of an import, empty when it read the whole picture as expected.
-std::vector<std::string> importNotices(const std::string& file, const PictureImport& r, int height);
+// `file` names the picture in notices; `path` is where it was opened from.
+std::vector<std::string> importNotices(const std::string& file, const std::filesystem::path& path,
+                                       const PictureImport& r, int height);
 
 } // namespace rca

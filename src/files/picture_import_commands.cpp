@@ -22,8 +22,8 @@ void runImport(Bench& wb, const std::function<void(int x, int y)>& bright) {
         wb.run("Button3Click");
         return;
     }
-    const PictureImport r = importPicture(file, v.frameWidth, v.frameHeight, bright);
-    for (const std::string& notice : importNotices(file, r, v.frameHeight))
+    const PictureImport r = importPicture(wb.file(file), v.frameWidth, v.frameHeight, bright);
+    for (const std::string& notice : importNotices(file, wb.file(file), r, v.frameHeight))
         wb.report(notice);
     wb.run("Button3Click");
 }

@@ -16,16 +16,16 @@ constexpr const char* openFilter = "RCA (*.dat)|*.dat";
 constexpr const char* saveFilter = "*.dat|";
 
 void readTable(Bench& wb, const std::string& file) {
-    const auto got = readRcaFile(file, wb.model().rcaTable);
+    const auto got = readRcaFile(wb.resolve(file), wb.model().rcaTable);
     if (!got)
-        wb.report("cannot read " + file + ": " + openFailure(file, true));
+        wb.report("cannot read " + file + ": " + openFailure(wb.resolve(file), true));
     else if (*got < static_cast<size_t>(rcaTableBytes))
         wb.report(file + " is short: " + std::to_string(*got) + " of " +
                   std::to_string(rcaTableBytes) + " bytes read");
 }
 
 void writeTable(Bench& wb, const std::string& file) {
-    const std::string failure = writeRcaFile(file, wb.model().rcaTable);
+    const std::string failure = writeRcaFile(wb.resolve(file), wb.model().rcaTable);
     if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
 }
 

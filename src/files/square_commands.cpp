@@ -22,8 +22,8 @@ using paths::squareSlots; // slot n is squareSlots[n - 1]
 
 void writeSlot(Bench& wb, int slot) {
     const std::string file = squareSlots[slot - 1];
-    if (!writeSquareFile(file, wb.model().lineLength, wb.model().lineI))
-        wb.report("cannot write " + file + ": " + writeFailure(file, true));
+    if (!writeSquareFile(wb.file(file), wb.model().lineLength, wb.model().lineI))
+        wb.report("cannot write " + file + ": " + writeFailure(wb.file(file), true));
 }
 
 // A length outside the line from a file is kept inside 0..100, as a typed
@@ -31,7 +31,7 @@ void writeSlot(Bench& wb, int slot) {
 void readSlot(Bench& wb, int slot) {
     Model& m = wb.model();
     const std::string file = squareSlots[slot - 1];
-    const auto got = readSquareFile(file, m.lineLength, m.lineI);
+    const auto got = readSquareFile(wb.file(file), m.lineLength, m.lineI);
     m.lineLength = boundedLength(m.lineLength);
     if (!got)
         wb.report("cannot read " + file + ": " + openFailure(file, true));
@@ -93,8 +93,8 @@ void readBuiltIn(Bench& wb) {
 
 void writeFirstSquareByte(Bench& wb) {
     const std::string file = paths::squareByte;
-    if (!writePresetByte(file, wb.model()))
-        wb.report("cannot write " + file + ": " + writeFailure(file, true));
+    if (!writePresetByte(wb.file(file), wb.model()))
+        wb.report("cannot write " + file + ": " + writeFailure(wb.file(file), true));
 }
 
 } // namespace

@@ -13,9 +13,21 @@ void NullHost::message(const std::string& text) {
 constexpr int mainSurfaceWidth = 1146;
 constexpr int mainSurfaceHeight = 800;
 
-Bench::Bench(std::unique_ptr<MainControls> main, Host* host)
+namespace {
+
+// Made absolute once, so a later change of the process's directory (by the
+// embedding program, say) cannot move the bench's files.
+std::filesystem::path absoluteFolder(const std::filesystem::path& dir) {
+    std::error_code ec;
+    auto out = dir.empty() ? std::filesystem::current_path(ec) : std::filesystem::absolute(dir, ec);
+    return ec ? dir : out;
+}
+
+} // namespace
+
+Bench::Bench(std::unique_ptr<MainControls> main, Host* host, std::filesystem::path workdir)
     : model_(std::make_unique<Model>()), main_(std::move(main)),
-      fields_([this] { return model_->lineLength; }) {
+      fields_([this] { return model_->lineLength; }), workdir_(absoluteFolder(workdir)) {
     if (!host) {
         ownHost_ = std::make_unique<NullHost>();
         host = ownHost_.get();

@@ -8,7 +8,9 @@
 #include "forms/host.h"
 #include "forms/main_controls.h"
 #include "model/model.h"
+#include "state/fixed_paths.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,8 +21,10 @@ namespace rca {
 
 class Bench {
   public:
-    // The bench does not own the host; nullptr means a NullHost.
-    Bench(std::unique_ptr<MainControls> main, Host* host);
+    // The bench does not own the host; nullptr means a NullHost. Every file
+    // the bench reads or writes lies in `workdir` (empty: the current
+    // directory as the bench is built), so two benches never share files.
+    Bench(std::unique_ptr<MainControls> main, Host* host, std::filesystem::path workdir = {});
     virtual ~Bench();
     Bench(const Bench&) = delete;
     Bench& operator=(const Bench&) = delete;
@@ -32,6 +36,17 @@ class Bench {
     Commands& commands() { return commands_; }
     Fields& fields() { return fields_; }
     Host& host() { return *host_; }
+
+    // The working folder, absolute; the process's current directory is never
+    // used after construction.
+    const std::filesystem::path& workdir() const { return workdir_; }
+    // A path typed or picked by the user, against the working folder (an
+    // absolute one stays as it is).
+    std::filesystem::path resolve(const std::filesystem::path& p) const { return workdir_ / p; }
+    // One of the fixed names ("video\\file0000.bmp"), against the working folder.
+    std::filesystem::path file(std::string_view fixedName) const {
+        return workdir_ / fixedPath(fixedName);
+    }
 
     // Every form, the main window first; nullptr for an unknown name.
     const std::vector<Form*>& forms() const { return forms_; }
@@ -81,6 +96,7 @@ class Bench {
     Fields fields_;
     std::unique_ptr<Host> ownHost_;
     Host* host_;
+    std::filesystem::path workdir_;
     std::multimap<int, Handler> startupSteps_;
     std::map<std::type_index, std::shared_ptr<void>> states_;
 };

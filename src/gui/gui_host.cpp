@@ -33,12 +33,16 @@ void GuiHost::attach(QWidget* window, QLabel* noticeLine) {
     noticeLine_ = noticeLine;
 }
 
+void GuiHost::setFolder(const std::filesystem::path& folder) {
+    folder_ = qs(folder.string());
+}
+
 std::optional<std::string> GuiHost::openFileName(const std::string& filter) {
-    return picked(QFileDialog::getOpenFileName(window_, QString(), QString(), toQtFilter(filter)));
+    return picked(QFileDialog::getOpenFileName(window_, QString(), folder_, toQtFilter(filter)));
 }
 
 std::optional<std::string> GuiHost::saveFileName(const std::string& filter) {
-    return picked(QFileDialog::getSaveFileName(window_, QString(), QString(), toQtFilter(filter)));
+    return picked(QFileDialog::getSaveFileName(window_, QString(), folder_, toQtFilter(filter)));
 }
 
 void GuiHost::message(const std::string& text) {

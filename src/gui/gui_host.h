@@ -4,6 +4,7 @@
 #include "forms/host.h"
 
 #include <QStringList>
+#include <filesystem>
 
 class QLabel;
 class QWidget;
@@ -15,6 +16,8 @@ class GuiHost : public rca::Host {
     // Dialogs open over `window`; notices appear on `noticeLine`. Before
     // this is called, notices go to standard error.
     void attach(QWidget* window, QLabel* noticeLine);
+    // The file dialogs start in the workbench's folder.
+    void setFolder(const std::filesystem::path& folder);
 
     std::optional<std::string> openFileName(const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& filter) override;
@@ -25,6 +28,7 @@ class GuiHost : public rca::Host {
     QWidget* window_ = nullptr;
     QLabel* noticeLine_ = nullptr;
     QStringList recent_;
+    QString folder_;
 };
 
 } // namespace rcagui

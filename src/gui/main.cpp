@@ -6,10 +6,10 @@
 #include "gui/workdir_prompt.h"
 #include "state/version.h"
 
-#include <QDir>
 #include <QMessageBox>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -74,9 +74,8 @@ int main(int argc, char** argv) {
     try {
         const std::optional<QString> workdir = rcagui::settleWorkdir(args.workdir);
         if (!workdir) return 0;
-        if (!QDir::setCurrent(*workdir))
-            throw std::runtime_error("cannot enter " + workdir->toStdString());
-        rcagui::MainWindow window;
+        // The workbench holds its folder; the process's directory stays as it was.
+        rcagui::MainWindow window(std::filesystem::path(workdir->toStdString()));
         window.show();
         rcagui::installDevHooks(window);
         rcagui::openCaseFromArguments(window, app.arguments());

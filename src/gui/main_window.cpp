@@ -19,8 +19,10 @@
 
 namespace rcagui {
 
-MainWindow::MainWindow()
-    : host_(std::make_unique<GuiHost>()), wb_(std::make_unique<rca::Workbench>(host_.get())) {
+MainWindow::MainWindow(const std::filesystem::path& workdir)
+    : host_(std::make_unique<GuiHost>()),
+      wb_(std::make_unique<rca::Workbench>(host_.get(), workdir)) {
+    host_->setFolder(wb_->workdir());
     rca::TForm1& form = wb_->form1();
     setWindowTitle(qs(form.caption()));
     resize(form.width(), form.height());

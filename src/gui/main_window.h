@@ -5,6 +5,7 @@
 #include "gui/gui_host.h"
 
 #include <QMainWindow>
+#include <filesystem>
 #include <memory>
 
 class QAction;
@@ -20,8 +21,9 @@ class TimerDriver;
 
 class MainWindow : public QMainWindow {
   public:
-    // The window takes the place and the docks it had when last closed.
-    MainWindow();
+    // The window takes the place and the docks it had when last closed. The
+    // workbench's files lie in `workdir` (empty: the current directory).
+    explicit MainWindow(const std::filesystem::path& workdir = {});
     ~MainWindow() override;
 
     rca::Workbench& workbench() { return *wb_; }

@@ -1,12 +1,16 @@
-// batch() and sweep(): the options of `rcalab-cli batch` / `sweep` as keyword
-// arguments, run by the same code, returned as parsed JSON.
+// The headless batches with typed options: the values fill the same option
+// structs as `rcalab-cli batch` / `sweep`, run on the same code, and the
+// figures come back as dicts of Python numbers. The typed keyword layer with
+// defaults and progress bars is rcalab/__init__.py.
 #include "bindings.h"
 #include "cli/batch_command.h"
 #include "cli/sweep_command.h"
+#include "watched_call.h"
 
-#include <functional>
-#include <sstream>
-#include <stdexcept>
+#include <pybind11/stl.h>
+
+#include <limits>
+#include <mutex>
 
 namespace py = pybind11;
 
@@ -14,81 +18,155 @@ namespace rcapy {
 
 namespace {
 
-// step_limit=10 -> "--step-limit", "10"; length=(20, 40) -> "20..40";
-// True -> the bare flag; False or None -> left out.
-std::vector<std::string> optionWords(const py::kwargs& kw) {
-    std::vector<std::string> args;
-    for (auto [key, value] : kw) {
-        std::string name = py::str(key);
-        for (char& c : name)
-            if (c == '_') c = '-';
-        if (value.is_none() || (py::isinstance<py::bool_>(value) && !value.cast<bool>())) continue;
-        args.push_back("--" + name);
-        if (py::isinstance<py::bool_>(value)) continue;
-        if (py::isinstance<py::tuple>(value) && py::len(value) == 2) {
-            auto t = value.cast<py::tuple>();
-            args.push_back(std::string(py::str(t[0])) + ".." + std::string(py::str(t[1])));
-        } else {
-            args.push_back(py::str(value));
-        }
-    }
-    return args;
+using Range = std::pair<int64_t, int64_t>;
+
+py::object valueOf(const rca::ReportField& f) {
+    if (!f.value) return py::none();
+    if (f.isText) return py::str(*f.value);
+    if (*f.value == "true" || *f.value == "false") return py::bool_(*f.value == "true");
+    return py::int_(std::stoll(*f.value));
 }
 
-using Runner = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
-
-// Runs without the GIL; an error exit raises with the command's own message.
-std::string runJson(const Runner& run, const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    int code = 0;
-    {
-        py::gil_scoped_release release;
-        code = run(args, out, err);
-    }
-    if (code != 0) {
-        std::string message = err.str();
-        while (!message.empty() && message.back() == '\n')
-            message.pop_back();
-        throw std::runtime_error(message.empty() ? "failed" : message);
-    }
-    return out.str();
+py::dict dictOf(const rca::Report& r) {
+    py::dict out;
+    for (const rca::ReportField& f : r)
+        out[py::str(f.name)] = valueOf(f);
+    return out;
 }
 
-py::object parseJson(const std::string& text) {
-    return py::module_::import("json").attr("loads")(text);
+// The option checks of the command line, in Python's words.
+template <class F> auto checked(F make) {
+    try {
+        return make();
+    } catch (const rca::UsageError& e) {
+        throw py::value_error(pythonWording(e.what()));
+    }
+}
+
+std::optional<uint32_t> seedOf(const std::optional<int64_t>& seed) {
+    if (!seed) return std::nullopt;
+    return static_cast<uint32_t>(
+        rca::checkRange(*seed, 0, std::numeric_limits<uint32_t>::max(), "--seed"));
+}
+
+rca::BatchSettings settingsOf(int64_t trials, int64_t stepLimit) {
+    rca::BatchSettings s;
+    s.trials = static_cast<int32_t>(rca::checkRange(trials, 1, rca::largestCount, "--trials"));
+    s.stepLimit =
+        static_cast<int32_t>(rca::checkRange(stepLimit, 0, rca::largestCount, "--step-limit"));
+    return s;
+}
+
+// The interrupted call's partial figures ride on the KeyboardInterrupt.
+[[noreturn]] void raiseWith(py::error_already_set& raised, const py::object& partial) {
+    py::setattr(raised.value(), "result", partial);
+    throw raised;
+}
+
+// Calls progress(done, total) when given.
+std::function<void()> reporter(const py::object& progress, const std::atomic<int64_t>& done,
+                               int64_t total) {
+    if (progress.is_none()) return {};
+    // The batch mode plays one trial past its count; the bar stops at its end.
+    return [&progress, &done, total] { progress(std::min(done.load(), total), total); };
+}
+
+py::dict batch(int64_t trials, const Range& length, const std::optional<std::string>& mask,
+               const std::string& border, int64_t stepLimit, const std::optional<int64_t>& seed,
+               const py::object& progress) {
+    const rca::BatchOptions options = checked([&] {
+        rca::BatchOptions o;
+        o.settings = settingsOf(trials, stepLimit);
+        std::tie(o.settings.lengthMin, o.settings.lengthMax) =
+            rca::checkLengthRange(length.first, length.second);
+        if (mask) o.settings.mask = rca::parseMask(*mask);
+        o.settings.borderMode = rca::parseBorder(border);
+        o.seed = seedOf(seed);
+        return o;
+    });
+    rca::HeadlessBatchConfig config;
+    rca::HeadlessBatchResult result;
+    std::atomic<bool> stop{false};
+    std::atomic<int64_t> done{0};
+    rca::HeadlessBatchControl control;
+    control.stop = &stop;
+    control.progress = [&done](int32_t count) { done = count; };
+    auto raised = runWatched(
+        [&] {
+            config = rca::batchConfigFor(options);
+            result = rca::runHeadlessBatch(config, control);
+        },
+        stop, reporter(progress, done, options.settings.trials));
+    py::dict out = dictOf(rca::batchReport(config, result));
+    if (raised) raiseWith(*raised, out);
+    return out;
+}
+
+rca::SweepOptions sweepOptions(const std::vector<std::string>& masks,
+                               const std::vector<Range>& lengths,
+                               const std::vector<std::string>& borders,
+                               const std::optional<std::string>& configs, int64_t trials,
+                               int64_t stepLimit, const std::optional<int64_t>& seed,
+                               const std::optional<int64_t>& threads, const Range& shard) {
+    rca::SweepOptions o;
+    rca::SweepLists lists;
+    for (const std::string& item : masks)
+        for (const rca::NeighbourMask& m : rca::parseMaskItem(item))
+            lists.masks.push_back(m);
+    for (const auto& [lo, hi] : lengths)
+        lists.lengths.push_back(rca::checkLengthRange(lo, hi));
+    for (const std::string& b : borders)
+        lists.borders.push_back(rca::parseBorder(b));
+    lists.configsFile = configs.value_or("");
+    o.configs = rca::sweepSettings(lists, settingsOf(trials, stepLimit));
+    o.seed = seedOf(seed);
+    if (threads)
+        o.threads = static_cast<int>(rca::checkRange(*threads, 1, rca::maxThreads, "--threads"));
+    o.shardCount = static_cast<int>(rca::checkRange(shard.second, 1, rca::maxShards, "--shard N"));
+    o.shardIndex = static_cast<int>(rca::checkRange(shard.first, 0, o.shardCount - 1, "--shard I"));
+    return o;
+}
+
+py::list sweep(const std::vector<std::string>& masks, const std::vector<Range>& lengths,
+               const std::vector<std::string>& borders, const std::optional<std::string>& configs,
+               int64_t trials, int64_t stepLimit, const std::optional<int64_t>& seed,
+               const std::optional<int64_t>& threads, const Range& shard,
+               const py::object& progress) {
+    const rca::SweepOptions options = checked([&] {
+        return sweepOptions(masks, lengths, borders, configs, trials, stepLimit, seed, threads,
+                            shard);
+    });
+    const std::vector<rca::SweepItem> items =
+        rca::shardItems(rca::sweepConfigs(options), options.shardIndex, options.shardCount);
+    std::vector<rca::Report> rows;
+    std::atomic<bool> stop{false};
+    std::atomic<int64_t> done{0};
+    auto raised = runWatched(
+        [&] {
+            rca::runSweep(items, rca::sweepThreads(options), &stop,
+                          [&](const rca::SweepItem& item, const rca::HeadlessBatchResult& r) {
+                              rows.push_back(rca::sweepReport(item, r));
+                              ++done;
+                          });
+        },
+        stop, reporter(progress, done, static_cast<int64_t>(items.size())));
+    py::list out;
+    for (const rca::Report& r : rows)
+        out.append(dictOf(r));
+    if (raised) raiseWith(*raised, out);
+    return out;
 }
 
 } // namespace
 
 void bindBatch(py::module_& m) {
-    m.def(
-        "batch",
-        [](const py::kwargs& kw) {
-            return [&] {
-                auto args = optionWords(kw);
-                args.push_back("--json");
-                return parseJson(runJson(rca::runBatchCommand, args));
-            }();
-        },
-        "batch(*, trials=None, length=None, mask=None, border=None, step_limit=None, seed=None)"
-        " -> dict\n\n"
-        "One headless batch, as `rcalab-cli batch --json` with the same options\n"
-        "(length as (MIN, MAX) or 'MIN..MAX'). Same numbers as the CLI for the same\n"
-        "options and seed. Raises RuntimeError with the CLI's message on bad options.");
-    m.def(
-        "sweep",
-        [](const py::kwargs& kw) {
-            py::list rows;
-            std::istringstream lines(runJson(rca::runSweepCommand, optionWords(kw)));
-            for (std::string line; std::getline(lines, line);)
-                if (!line.empty()) rows.append(parseJson(line));
-            return rows;
-        },
-        "sweep(*, masks=None, lengths=None, borders=None, trials=None, seed=None, ...)"
-        " -> list[dict]\n\n"
-        "One headless batch per configuration, as `rcalab-cli sweep` (one JSON line\n"
-        "each, one dict each here): every "
-        "option of the CLI as a keyword (dashes become underscores).");
+    m.def("batch", &batch, py::kw_only(), py::arg("trials"), py::arg("length"), py::arg("mask"),
+          py::arg("border"), py::arg("step_limit"), py::arg("seed"), py::arg("progress"),
+          "One headless batch with checked, typed options (see rcalab.batch).");
+    m.def("sweep", &sweep, py::kw_only(), py::arg("masks"), py::arg("lengths"), py::arg("borders"),
+          py::arg("configs"), py::arg("trials"), py::arg("step_limit"), py::arg("seed"),
+          py::arg("threads"), py::arg("shard"), py::arg("progress"),
+          "One headless batch per configuration (see rcalab.sweep).");
 }
 
 } // namespace rcapy

@@ -1,10 +1,12 @@
+// rcalab._core: the compiled half of the package; rcalab/__init__.py gives
+// it typed keyword calls, progress bars and `python -m rcalab`.
 #include "bindings.h"
+#include "state/version.h"
 
-PYBIND11_MODULE(rcalab, m) {
-    m.doc() = "The rcalab workbench and its headless batches, from Python.\n\n"
-              "Workbench(workdir) is the whole program after start-up, driven with the\n"
-              "verbs of rcalab-cli scripts; batch() and sweep() run the headless batches\n"
-              "of `rcalab-cli batch` and `rcalab-cli sweep` and return their results.";
+PYBIND11_MODULE(_core, m) {
+    m.doc() = "The rcalab workbench and its headless batches (the compiled part of rcalab).";
+    m.attr("__version__") = rca::programVersion;
+    rcapy::bindScriptError(m);
     rcapy::bindWorkbench(m);
     rcapy::bindBatch(m);
     rcapy::bindVerdicts(m);

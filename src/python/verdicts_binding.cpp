@@ -3,6 +3,7 @@
 #include "bindings.h"
 #include "cli/batch_options.h"
 #include "cli/verdicts_runner.h"
+#include "watched_call.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
@@ -98,10 +99,10 @@ py::list verdicts(const py::object& length, bool all, std::optional<int64_t> tri
     sink.length = [&](const rca::LengthTally& t) { results[t.length].tally = t; };
     if (cases)
         sink.onCase = [&](const rca::VerdictCase& c) { results[c.length].cases.push_back(c); };
-    {
-        py::gil_scoped_release release;
-        rca::runVerdicts(options, nullptr, sink);
-    }
+    // Watched like the batches: Ctrl-C stops it and raises KeyboardInterrupt.
+    std::atomic<bool> stop{false};
+    if (auto raised = runWatched([&] { rca::runVerdicts(options, &stop, sink); }, stop))
+        throw *raised;
     py::list out;
     for (const auto& [length, r] : results)
         out.append(lengthDict(r, cases));

@@ -1,14 +1,18 @@
 // Workbench: the whole program after start-up, driven with the script verbs.
 // Each method runs one script line, so Python and rcalab-cli share every
-// rule and every error message.
+// rule and every error message. A workbench owns its folder, its generator,
+// its clock and its windows: two of them never meet.
 #include "bindings.h"
 #include "cli/script.h"
+#include "watched_call.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
+#include <pybind11/stl/filesystem.h>
 
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <sstream>
 
@@ -20,20 +24,42 @@ namespace {
 
 class PyWorkbench {
   public:
-    explicit PyWorkbench(const std::optional<std::string>& workdir) {
-        if (workdir) {
-            std::error_code ec;
-            std::filesystem::current_path(*workdir, ec);
-            if (ec) throw std::runtime_error("cannot enter " + *workdir + ": " + ec.message());
-        }
-        script_ = std::make_unique<rca::Script>(out_, err_);
+    explicit PyWorkbench(const std::optional<std::filesystem::path>& workdir) {
+        std::error_code ec;
+        if (workdir && !std::filesystem::is_directory(*workdir, ec))
+            throw py::value_error("no folder " + workdir->string() +
+                                  " (make one with `rcalab-cli init-workdir DIR`)");
+        py::gil_scoped_release nogil;
+        script_ = std::make_unique<rca::Script>(out_, err_, workdir.value_or(""));
     }
 
-    void line(const std::string& text) { script_->runLine(text); }
+    // A verb may run for long (advance, tick, a batch of steps): it runs
+    // watched, so Ctrl-C stops it between ticks and raises KeyboardInterrupt.
+    void line(const std::string& text) {
+        Busy busy(*this);
+        std::atomic<bool> stop{false};
+        script_->setStop(&stop);
+        std::optional<py::error_already_set> raised;
+        try {
+            raised = runWatched([&] { script_->runLine(text); }, stop);
+        } catch (const std::exception& e) {
+            script_->setStop(nullptr);
+            throw ScriptError(e.what());
+        }
+        script_->setStop(nullptr);
+        if (raised) throw *raised;
+    }
+
+    std::string folder() const { return script_->workbench().workdir().string(); }
 
     std::string printed(const std::string& name) {
+        Busy busy(*this);
         out_.str("");
-        line("print " + name);
+        try {
+            script_->runLine("print " + name);
+        } catch (const std::exception& e) {
+            throw ScriptError(e.what());
+        }
         std::string s = out_.str();
         if (!s.empty() && s.back() == '\n') s.pop_back();
         return s;
@@ -51,9 +77,10 @@ class PyWorkbench {
     }
 
     py::array_t<uint8_t> canvas(const std::optional<std::string>& form) {
+        Busy busy(*this);
         rca::Form* f = script_->workbench().form(form.value_or("TForm1"));
-        if (!f) throw std::runtime_error("unknown form " + form.value_or("TForm1"));
-        if (!f->surface()) throw std::runtime_error(f->name() + " has no drawing surface");
+        if (!f) throw ScriptError("unknown form " + form.value_or("TForm1"));
+        if (!f->surface()) throw ScriptError(f->name() + " has no drawing surface");
         const QImage rgb = f->surface()->image().convertToFormat(QImage::Format_RGB888);
         py::array_t<uint8_t> out({rgb.height(), rgb.width(), 3});
         auto px = out.mutable_unchecked<3>();
@@ -67,6 +94,18 @@ class PyWorkbench {
     }
 
   private:
+    // One call at a time: the GIL is let go while a verb runs, and a second
+    // thread must not reach the same workbench meanwhile.
+    class Busy {
+      public:
+        explicit Busy(PyWorkbench& w) : lock_(w.busy_, std::try_to_lock) {
+            if (!lock_) throw std::runtime_error("this Workbench is busy in another thread");
+        }
+
+      private:
+        std::unique_lock<std::mutex> lock_;
+    };
+
     // What `print` shows, as Python values: a number, a line of cells as a
     // uint8 array (C = 0, B = 1, A = 2), a row of numbers as an array, else text.
     static py::object valueOf(const std::string& text) {
@@ -115,6 +154,7 @@ class PyWorkbench {
 
     std::ostringstream out_, err_;
     std::unique_ptr<rca::Script> script_;
+    std::mutex busy_;
 };
 
 std::string quoted(const std::string& text) {
@@ -123,15 +163,33 @@ std::string quoted(const std::string& text) {
 
 } // namespace
 
+void bindScriptError(py::module_& m) {
+    static py::exception<ScriptError> type(m, "ScriptError", PyExc_RuntimeError);
+    py::register_exception_translator([](std::exception_ptr p) {
+        try {
+            if (p) std::rethrow_exception(p);
+        } catch (const ScriptError& e) {
+            const std::string text = e.what();
+            py::object message = py::reinterpret_steal<py::object>(PyUnicode_DecodeUTF8(
+                text.data(), static_cast<py::ssize_t>(text.size()), "replace"));
+            PyErr_SetObject(type.ptr(), message.ptr());
+        }
+    });
+}
+
 void bindWorkbench(py::module_& m) {
     using W = PyWorkbench;
     py::class_<W>(m, "Workbench",
                   "The whole workbench after start-up, as rcalab-cli starts it: every form\n"
                   "built, FormShow run, the first random trial set up. The verbs are those\n"
-                  "of rcalab-cli scripts (docs/scripting.md); errors raise RuntimeError with\n"
-                  "the CLI's message. File commands work relative to the current directory.")
-        .def(py::init<std::optional<std::string>>(), py::arg("workdir") = py::none(),
-             "Enters `workdir` (the process's current directory) when given, then starts.")
+                  "of rcalab-cli scripts (docs/scripting.md); errors raise rcalab.ScriptError\n"
+                  "(a RuntimeError) with the CLI's message. Every file the workbench reads or\n"
+                  "writes lies in its own folder; the process's current directory is never\n"
+                  "changed. Long verbs stop on Ctrl-C with KeyboardInterrupt.")
+        .def(py::init<std::optional<std::filesystem::path>>(), py::arg("workdir") = py::none(),
+             "Starts a workbench over the folder `workdir` (default: the current directory\n"
+             "as the workbench starts).")
+        .def_property_readonly("workdir", &W::folder, "The workbench's folder, absolute.")
         .def(
             "type",
             [](W& w, const std::string& c, const std::string& t) {
@@ -153,7 +211,7 @@ void bindWorkbench(py::module_& m) {
             py::arg("control"), py::arg("item"), "Selects item (from 0) of a radio group.")
         .def(
             "updown",
-            [](W& w, const std::string& c, bool up, int n) {
+            [](W& w, const std::string& c, bool up, long long n) {
                 w.line("updown " + c + (up ? " up " : " down ") + std::to_string(n));
             },
             py::arg("control"), py::arg("up") = true, py::arg("times") = 1,
@@ -163,17 +221,26 @@ void bindWorkbench(py::module_& m) {
             "Runs a command by name ('Button2Click', 'TForm6.FormShow').")
         .def(
             "tick",
-            [](W& w, const std::string& t, int n) {
+            [](W& w, const std::string& t, long long n) {
                 w.line("tick " + t + " " + std::to_string(n));
             },
             py::arg("timer"), py::arg("times") = 1, "Delivers timer ticks.")
         .def(
             "advance", [](W& w, long long ms) { w.line("advance " + std::to_string(ms)); },
-            py::arg("ms"), "Moves virtual time on, delivering every due tick in order.")
+            py::arg("ms"),
+            "Moves virtual time on, delivering every due tick in order. Ctrl-C stops it\n"
+            "after the current tick (the clock stays there) and raises KeyboardInterrupt.")
         .def(
             "mouse",
             [](W& w, const std::string& kind, int x, int y, const std::string& button,
                const std::string& form) {
+                // No screen is this large; farther points only overflow the
+                // windows' pixel arithmetic.
+                constexpr int farthest = 1 << 20;
+                for (auto [name, v] : {std::pair{"x", x}, {"y", y}})
+                    if (v < -farthest || v > farthest)
+                        throw py::value_error(std::string(name) + ": " + std::to_string(v) +
+                                              " is outside -1048576..1048576");
                 w.line("mouse " + kind + " " + std::to_string(x) + " " + std::to_string(y) + " " +
                        button + " " + form);
             },
@@ -184,7 +251,9 @@ void bindWorkbench(py::module_& m) {
             [](W& w, const std::optional<std::string>& path) {
                 w.line("answer " + path.value_or("cancel"));
             },
-            py::arg("path"), "The answer to the next file dialog (None cancels it).")
+            py::arg("path"),
+            "The answer to the next file dialog (None cancels it); a relative path lies\n"
+            "in the workbench's folder.")
         .def(
             "set",
             [](W& w, const std::string& name, const std::string& value) {

@@ -34,9 +34,9 @@ struct RecorderMarks {
 };
 
 // Old frames go from 0 up to the first one that cannot be opened.
-void deleteOldFrames() {
+void deleteOldFrames(const Bench& wb) {
     for (int n = 0; n < maxOldFrames; ++n) {
-        const std::string file = fixedPath(frameFileName(n));
+        const auto file = wb.file(frameFileName(n));
         if (!std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).is_open()) return;
         std::error_code ec;
         std::filesystem::remove(file, ec);
@@ -54,7 +54,7 @@ class FrameRecorder {
         v_.frameTick = 0;
         v_.frameNumber = 0;
         notices_.reset();
-        deleteOldFrames();
+        deleteOldFrames(wb_);
         wb_.form1().Timer3.setInterval(200);
         wb_.form1().Timer3.setEnabled(true);
     }
@@ -85,7 +85,7 @@ class FrameRecorder {
         const std::string file = fixedPath(std::string(paths::replayPrefix) +
                                            paddedNumber(v_.replayPosition / 3) + ".bmp");
         QImage picture;
-        if (!picture.load(QString::fromStdString(file))) {
+        if (!picture.load(QString::fromStdString(wb_.resolve(file).string()))) {
             wb_.report("cannot show " + file + ": the file is missing or not a picture");
             return;
         }
@@ -96,7 +96,7 @@ class FrameRecorder {
     void useTemplate(const std::string& templatePath) {
         const std::string file = fixedPath(templatePath);
         const std::string problem =
-            loadTemplate(file, v_.frameWidth, v_.frameHeight, v_.templateBuffer);
+            loadTemplate(wb_.resolve(file), v_.frameWidth, v_.frameHeight, v_.templateBuffer);
         if (!problem.empty())
             notices_.once(RecorderNotices::BuiltHeader, wb_,
                           "the frame template " + file + " is not used (" + problem +
@@ -110,9 +110,10 @@ class FrameRecorder {
             v_.templateBuffer, frameRows(wb_.canvas().image(), v_.frameWidth, v_.frameHeight));
         for (int i = 0; i < count; ++i) {
             const std::string file = fixedPath(frameFileName(v_.frameNumber));
-            if (!writeWholeFile(file, bytes))
+            if (!writeWholeFile(wb_.resolve(file), bytes))
                 notices_.once(RecorderNotices::WriteFailed, wb_,
-                              "cannot write " + file + ": " + writeFailure(file, false));
+                              "cannot write " + file + ": " +
+                                  writeFailure(wb_.resolve(file), false));
             countUp(v_.frameNumber);
         }
     }
@@ -126,7 +127,7 @@ class FrameRecorder {
             const std::string file = fixedPath(std::string(paths::threePicturePrefixes[k]) +
                                                paddedNumber(v_.frameTick) + ".bmp");
             QImage picture;
-            if (picture.load(QString::fromStdString(file)))
+            if (picture.load(QString::fromStdString(wb_.resolve(file).string())))
                 c.drawImage(at[k][0], at[k][1], picture);
             else
                 notices_.once(RecorderNotices::MissingInput, wb_,

@@ -27,7 +27,7 @@ class StripRecorder {
         setStepsToOne(wb_);
         v_.frameTick = 0;
         const std::string file = fixedPath(paths::stripPicture);
-        if (std::string problem = strip_.open(file); !problem.empty()) {
+        if (std::string problem = strip_.open(wb_.resolve(file)); !problem.empty()) {
             wb_.report("cannot record strips into " + file + ": " + problem);
             return;
         }

@@ -38,8 +38,8 @@ void read70(Bench& wb) {
     const auto file = preset70File(f.UpDown6.position());
     if (!file)
         wb.report("cannot read the '70' preset: no file for this position");
-    else if (!readPresetByte(*file, wb.model()))
-        wb.report("cannot read " + *file + ": " + presetByteFailure(*file));
+    else if (!readPresetByte(wb.file(*file), wb.model()))
+        wb.report("cannot read " + *file + ": " + presetByteFailure(wb.file(*file)));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/batch_command.h"
+#include "cli/batch_interrupt.h"
 #include "cli/batch_options.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_options.h"
@@ -115,6 +116,25 @@ TEST(BatchSweep, AStopRequestEndsTheSweepWithWhatHasStarted) {
     runSweep(shardItems(all, 0, 1), 2, &stop,
              [&](const SweepItem&, const HeadlessBatchResult&) { ++emitted; });
     EXPECT_EQ(emitted, 0);
+}
+
+extern "C" void ignoreSignal(int) {}
+
+// The command line's Ctrl-C handler catches one signal and then gives the
+// program's previous handler back, not the system default.
+TEST(BatchSweep, TheInterruptGuardRestoresThePreviousHandler) {
+    struct sigaction mine = {}, before = {}, after = {};
+    mine.sa_handler = ignoreSignal;
+    sigemptyset(&mine.sa_mask);
+    ASSERT_EQ(sigaction(SIGINT, &mine, &before), 0);
+    {
+        InterruptGuard guard;
+        EXPECT_FALSE(guard.interrupted());
+        std::raise(SIGINT);
+        EXPECT_TRUE(guard.interrupted());
+    }
+    sigaction(SIGINT, &before, &after);
+    EXPECT_EQ(after.sa_handler, ignoreSignal);
 }
 
 TEST(BatchSweep, ListsMakeAProductWithMasksInnermost) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <limits>
+
 namespace rca {
 namespace {
 
@@ -17,6 +20,30 @@ TEST(VirtualClock, DeliversDueTicksInTimeOrder) {
     // fast at 3, 6, 9; slow at 10.
     EXPECT_EQ(log, (std::vector<std::string>{"f", "f", "f", "s"}));
     EXPECT_EQ(clock.now(), 10);
+}
+
+// The far end of time saturates instead of overflowing, and a stop request
+// ends a long advance at the tick it reached.
+TEST(VirtualClock, HugeAdvancesSaturateAndAStopEndsThem) {
+    Timer t("Timer1", 1000);
+    std::atomic<bool> stop{false};
+    int ticks = 0;
+    t.onTimer = [&] { stop = ++ticks == 3; };
+    VirtualClock clock({&t});
+    clock.setStop(&stop);
+    t.setEnabled(true);
+    clock.advance(std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(clock.now(), 3000);
+    EXPECT_EQ(clock.tick(t, 5), 0);
+    t.setEnabled(false);
+    stop = false;
+    clock.advance(std::numeric_limits<int64_t>::max());
+    clock.advance(std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(clock.now(), std::numeric_limits<int64_t>::max() - 1);
+    t.setEnabled(true);
+    clock.advance(1);
+    EXPECT_EQ(ticks, 3); // its next tick cannot fall due any more
 }
 
 TEST(VirtualClock, ATickThatDisablesItsTimerStopsIt) {

@@ -1,21 +1,12 @@
 """The Python module against rcalab-cli: same verbs, same values, same numbers."""
 import json
-import os
 import subprocess
 
 import numpy as np
 import pytest
 import rcalab
 
-CLI = os.path.abspath(os.environ["RCALAB_CLI"])
-
-
-@pytest.fixture
-def workdir(tmp_path):
-    subprocess.run([CLI, "init-workdir", str(tmp_path)], check=True)
-    cwd = os.getcwd()
-    yield tmp_path
-    os.chdir(cwd)
+from conftest import CLI
 
 
 def cli_print(workdir, script):
@@ -63,7 +54,7 @@ def test_canvas_and_errors(workdir):
     assert tuple(image[5, 5]) == (packed & 255, (packed >> 8) & 255, packed >> 16)
     wb.click("ShowCA1")
     assert wb.canvas("TForm6").shape[2] == 3
-    with pytest.raises(RuntimeError, match="unknown control Nope"):
+    with pytest.raises(rcalab.ScriptError, match="unknown control Nope"):
         wb.click("Nope")
     with pytest.raises(RuntimeError, match="unknown handler"):
         wb.call("NoSuchClick")
@@ -87,10 +78,9 @@ def test_batch_and_sweep_equal_the_cli_json(workdir):
                          capture_output=True, text=True).stdout
     assert rows == [json.loads(line) for line in out.splitlines() if line]
     assert len(rows) == 3
-    with pytest.raises(RuntimeError, match="trials"):
-        rcalab.batch(trials=0)
+
 
 
 def test_help_shows_the_docstrings():
     assert "rcalab-cli" in rcalab.Workbench.__doc__
-    assert "same options" in rcalab.batch.__doc__
+    assert "KeyboardInterrupt" in rcalab.batch.__doc__

@@ -1,13 +1,20 @@
-"""The rcalab workbench and its headless batches, from Python."""
-from typing import Any, Optional
+"""The compiled part of rcalab; use the names of the rcalab package."""
+import os
+from typing import Any, Callable, Optional
 
 import numpy as np
 import numpy.typing as npt
 
+__version__: str
+
+class ScriptError(RuntimeError): ...
+
 class Workbench:
     """The whole workbench after start-up, driven with the rcalab-cli script verbs."""
 
-    def __init__(self, workdir: Optional[str] = None) -> None: ...
+    def __init__(self, workdir: Optional[str | os.PathLike[str]] = None) -> None: ...
+    @property
+    def workdir(self) -> str: ...
     def type(self, control: str, text: str) -> None: ...
     def click(self, control: str) -> None: ...
     def check(self, control: str, on: bool) -> None: ...
@@ -26,14 +33,27 @@ class Workbench:
 
 def batch(
     *,
-    trials: Optional[int] = None,
-    length: Optional[tuple[int, int] | str] = None,
-    mask: Optional[str] = None,
-    border: Optional[str] = None,
-    step_limit: Optional[int] = None,
-    seed: Optional[int] = None,
+    trials: int,
+    length: tuple[int, int],
+    mask: Optional[str],
+    border: str,
+    step_limit: int,
+    seed: Optional[int],
+    progress: Optional[Callable[[int, int], Any]],
 ) -> dict[str, Any]: ...
-def sweep(**options: Any) -> list[dict[str, Any]]: ...
+def sweep(
+    *,
+    masks: list[str],
+    lengths: list[tuple[int, int]],
+    borders: list[str],
+    configs: Optional[str],
+    trials: int,
+    step_limit: int,
+    seed: Optional[int],
+    threads: Optional[int],
+    shard: tuple[int, int],
+    progress: Optional[Callable[[int, int], Any]],
+) -> list[dict[str, Any]]: ...
 def verdicts(
     length: tuple[int, int] | str,
     *,
