@@ -1,7 +1,9 @@
 """rcalab.distributed on a LocalCluster of two worker processes: the merged
 shards equal the single-process call, also when a worker dies mid-run."""
+import json
 import os
 import signal
+import subprocess
 
 import numpy as np
 import pytest
@@ -10,11 +12,13 @@ import rcalab.distributed as rd
 
 distributed = pytest.importorskip("distributed")
 
+CLI = os.path.abspath(os.environ["RCALAB_CLI"])
+
 
 @pytest.fixture(scope="module")
 def client():
     cluster = distributed.LocalCluster(
-        n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None
+        n_workers=2, threads_per_worker=1, processes=True, dashboard_address=":0"
     )
     with distributed.Client(cluster) as c:
         yield c
@@ -95,3 +99,22 @@ def test_a_worker_killed_mid_run_changes_nothing(client):
 def test_bad_arguments_raise(client, call, error):
     with pytest.raises(error):
         call(client)
+
+
+def cli(*args):
+    return subprocess.run([CLI, *args], check=True, capture_output=True).stdout
+
+
+def test_cli_shards_merge_into_the_unsharded_output_bytes():
+    """The merges docs/batch.md gives for shards run as separate processes."""
+    sweep = ["sweep", "--masks", "0..2x0..3", "--trials", "100", "--seed", "2", "--threads", "1"]
+    parts = b"".join(cli(*sweep, "--shard", f"{i}/3") for i in (2, 0, 1))
+    merged = subprocess.run(["sort", "-t:", "-k2,2n"], input=parts, check=True,
+                            capture_output=True).stdout
+    assert merged == cli(*sweep)
+
+    verdicts = ["verdicts", "--length", "6..15", "--all", "--json", "--threads", "1"]
+    rows = [json.loads(line) for i in range(3)
+            for line in cli(*verdicts, "--shard", f"{i}/3").splitlines()]
+    merged = "".join(json.dumps(r, separators=(",", ":")) + "\n" for r in rd.merge_verdicts(rows))
+    assert merged.encode() == cli(*verdicts)

@@ -12,7 +12,7 @@ from __future__ import annotations
 
 import math
 import sys
-from typing import Any, Callable, Optional, Union
+from typing import Any, Callable, Iterable, Optional, Union
 
 import numpy as np
 
@@ -107,7 +107,7 @@ def _line_numbers(lines: np.ndarray) -> np.ndarray:
 
 
 def _merge_length(parts: list[dict[str, Any]], enumerated: bool) -> dict[str, Any]:
-    merged = dict(parts[0])
+    merged = {k: v for k, v in parts[0].items() if k != "shard"}
     for key in _SUMMED:
         merged[key] = sum(p[key] for p in parts)
     if "case_lines" not in merged:
@@ -158,9 +158,18 @@ def verdicts(
         for i in range(count)
     ]
     parts = _gather(client, futures, _progress(progress, "verdicts"))
+    return merge_verdicts((row for part in parts for row in part), bool(options.get("all")))
+
+
+def merge_verdicts(rows: Iterable[dict[str, Any]], enumerated: bool = False) -> list[dict[str, Any]]:
+    """The shards' rows of each length summed into one, in length order.
+
+    Takes the dicts of ``rcalab.verdicts(..., shard=...)`` or the parsed JSON
+    lines of ``rcalab-cli verdicts --json --shard I/N``, given in shard order
+    (the ``shard`` field is dropped). ``enumerated``: the rows come from
+    ``all=True``, so their cases are put back in line order.
+    """
     by_length: dict[int, list[dict[str, Any]]] = {}
-    for part in parts:
-        for row in part:
-            by_length.setdefault(row["length"], []).append(row)
-    enumerated = bool(options.get("all"))
+    for row in rows:
+        by_length.setdefault(row["length"], []).append(row)
     return [_merge_length(by_length[L], enumerated) for L in sorted(by_length)]
