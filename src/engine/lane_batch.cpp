@@ -2,7 +2,7 @@
 
 #include "engine/batch_trials.h"
 #include "engine/fast_step.h"
-#include "engine/lane_kernel.h"
+#include "engine/lane_formats.h"
 #include "engine/trial_outcome.h"
 
 #include <algorithm>
@@ -135,11 +135,10 @@ struct Slot {
     TrialRecord record;
 };
 
-class LaneRunner {
+template <class Format> class LaneRunner {
   public:
     LaneRunner(LanePath path, const HeadlessBatchConfig& c, const HeadlessBatchControl& control)
-        : kernel_(path == LanePath::Avx512 ? runLanesAvx512 : runLanesAvx2),
-          lanes_(path == LanePath::Avx512 ? laneCountAvx512() : laneCountAvx2()),
+        : format_(path), lanes_(path == LanePath::Avx512 ? laneCountAvx512() : laneCountAvx2()),
           slotCount_(laneBlockVectors * lanes_ / 2), circle_(c.borderMode != 0), mask_(c.mask),
           limit_(std::max<int64_t>(int64_t{c.stepLimit} + 1, 1)), source_(c), fold_(c, control) {
         const FastRule any(1, circle_, mask_);
@@ -152,7 +151,9 @@ class LaneRunner {
         while (!stopped() && !fold_.complete()) {
             fill();
             if (stopped() || fold_.complete() || !compact()) break;
-            const int64_t steps = kernel_(block_, rule_, vectors(), stepsToNextLimit());
+            const int vectorCount = vectors();
+            const int64_t steps =
+                format_.run(block_, rule_, longest_, vectorCount, stepsToNextLimit());
             now_ += steps;
             for (int s = 0; s < slotCount_; ++s)
                 if (slots_[s].busy) settle(s);
@@ -164,7 +165,7 @@ class LaneRunner {
     bool stopped() const { return fold_.stopped(); }
 
     // Every free slot takes the next trial; one whose lines do not fit in
-    // lanes runs on the scalar path at once.
+    // lanes (or hold a foreign value) runs on the scalar path at once.
     void fill() {
         for (int s = 0; s < slotCount_ && !fold_.complete(); ++s) {
             while (!slots_[s].busy && source_.more() && !stopped() && !fold_.complete()) {
@@ -183,41 +184,16 @@ class LaneRunner {
                 slot.record = TrialRecord{};
                 slot.record.length = m.lineLength;
                 slot.record.startLineI = m.startLineI;
-                load(2 * s, one, m.lineLength);
-                load(2 * s + 1, two, m.lineLength);
+                Format::load(block_, 2 * s, one, m.lineLength);
+                Format::load(block_, 2 * s + 1, two, m.lineLength);
             }
         }
     }
 
-    // Packs both lines when they fit in 64-bit lanes with their margins.
+    // Packs both lines when they fit in the format's lanes with their margins.
     bool lanesHold(const Model& m, LinePlanes& one, LinePlanes& two) const {
-        return m.lineLength > 0 && FastRule(m.lineLength, circle_, mask_).fitsLanePair64() &&
+        return m.lineLength > 0 && Format::holds(m.lineLength) &&
                packLine(m.lineI, m.lineLength, one) && packLine(m.lineII, m.lineLength, two);
-    }
-
-    void load(int lane, const LinePlanes& p, int length) {
-        block_.c[lane] = static_cast<uint64_t>(p.c);
-        block_.b[lane] = static_cast<uint64_t>(p.b);
-        block_.a[lane] = static_cast<uint64_t>(p.a);
-        block_.aAtZero[lane] = 0;
-        block_.watch[lane] = ~uint64_t{0};
-        const auto L = static_cast<uint64_t>(length), margin = uint64_t{maxDistance};
-        block_.back[lane] = (L - margin % L) % L;
-        block_.far[lane] = L + margin;
-        block_.len1[lane] = L;
-        block_.len2[lane] = 2 * L;
-        block_.len4[lane] = 4 * L;
-    }
-
-    void clearLane(int lane) {
-        block_.c[lane] = block_.b[lane] = block_.a[lane] = block_.watch[lane] = 0;
-    }
-
-    void moveLane(int from, int to) {
-        for (uint64_t* field : {block_.c, block_.b, block_.a, block_.aAtZero, block_.watch,
-                                block_.back, block_.far, block_.len1, block_.len2, block_.len4})
-            field[to] = field[from];
-        clearLane(from);
     }
 
     // Once the trials left fit in the first register, moves them there so
@@ -235,8 +211,8 @@ class LaneRunner {
                 ++to;
             slots_[to] = std::move(slots_[from]);
             slots_[from].busy = false;
-            moveLane(2 * from, 2 * to);
-            moveLane(2 * from + 1, 2 * to + 1);
+            Format::move(block_, 2 * from, 2 * to);
+            Format::move(block_, 2 * from + 1, 2 * to + 1);
         }
         return true;
     }
@@ -246,8 +222,12 @@ class LaneRunner {
         const bool second = std::any_of(slots_ + perVector, slots_ + slotCount_,
                                         [](const Slot& s) { return s.busy; });
         int shortest = maxLineCells;
+        longest_ = 0;
         for (int s = 0; s < slotCount_; ++s)
-            if (slots_[s].busy) shortest = std::min(shortest, slots_[s].record.length);
+            if (slots_[s].busy) {
+                shortest = std::min(shortest, slots_[s].record.length);
+                longest_ = std::max(longest_, slots_[s].record.length);
+            }
         rule_.wrap = !circle_                 ? LaneWrap::Frozen
                      : shortest > maxDistance ? LaneWrap::Circle
                                               : LaneWrap::ShortCircle;
@@ -270,12 +250,12 @@ class LaneRunner {
         for (int line = 0; line < 2; ++line) {
             const int lane = 2 * s + line;
             // A line is done at the first step after stepTime 1 that leaves it without C.
-            if (block_.watch[lane] == 0 || block_.c[lane] != 0 || t <= 1) continue;
+            if (block_.watch[lane] == 0 || Format::hasC(block_, lane) || t <= 1) continue;
             block_.watch[lane] = 0;
             r.done[line] = 1;
             r.doneTime[line] = static_cast<int32_t>(t);
             r.drift[line] = drift(lane, t);
-            unpackLine(LinePlanes{0, block_.b[lane], block_.a[lane]}, r.length, r.endLine[line]);
+            unpackLine(Format::ends(block_, lane), r.length, r.endLine[line]);
         }
         const bool finished = r.done[0] != 0 && r.done[1] != 0;
         if (!finished && t < limit_) return;
@@ -283,8 +263,8 @@ class LaneRunner {
         for (int line = 0; line < 2; ++line)
             if (r.done[line] == 0) r.drift[line] = drift(2 * s + line, t);
         slot.busy = false;
-        clearLane(2 * s);
-        clearLane(2 * s + 1);
+        Format::clear(block_, 2 * s);
+        Format::clear(block_, 2 * s + 1);
         fold_.put(slot.trial, std::move(r));
     }
 
@@ -294,7 +274,7 @@ class LaneRunner {
         return static_cast<int32_t>(static_cast<uint32_t>(3 * a - steps));
     }
 
-    LaneKernel kernel_;
+    Format format_;
     int lanes_, slotCount_;
     bool circle_;
     NeighbourMask mask_;
@@ -302,16 +282,27 @@ class LaneRunner {
     TrialSource source_;
     TrialFold fold_;
     LaneRule rule_;
-    LaneBlock block_{};
+    typename Format::Block block_{};
     Slot slots_[maxBlockLanes / 2];
     int64_t now_ = 0;
+    int longest_ = 0; // the longest line in a busy lane
 };
+
+// The longest line the batch can draw (lengths run from min to max - 1).
+int64_t longestLength(const HeadlessBatchConfig& c) {
+    return std::min<int64_t>(std::max<int64_t>(c.lengthMin, int64_t{c.lengthMax} - 1),
+                             maxLineCells);
+}
 
 } // namespace
 
 HeadlessBatchResult runLaneBatch(LanePath path, const HeadlessBatchConfig& config,
                                  const HeadlessBatchControl& control) {
-    return LaneRunner(path, config, control).run();
+    // A batch that may draw a line too long for 64-bit lanes runs all its
+    // trials in 128-bit lanes: one kind of block keeps every lane busy.
+    if (ShortLaneFormat::holds(static_cast<int>(longestLength(config))))
+        return LaneRunner<ShortLaneFormat>(path, config, control).run();
+    return LaneRunner<LongLaneFormat>(path, config, control).run();
 }
 
 } // namespace rca

@@ -1,5 +1,6 @@
 // Built with -mavx2; called only when the processor has AVX2.
 #include "engine/lane_kernel_body.h"
+#include "engine/lane_kernel_long_body.h"
 
 namespace rca {
 
@@ -43,6 +44,11 @@ struct Avx2 {
 
 int64_t runLanesAvx2(LaneBlock& block, const LaneRule& rule, int vectors, int64_t maxSteps) {
     return runLanes<Avx2>(block, rule, vectors, maxSteps);
+}
+
+int64_t runLongLanesAvx2(LongLaneBlock& block, const LaneRule& rule, LongLanes lines, int vectors,
+                         int64_t maxSteps) {
+    return runLongLanes<Avx2>(block, rule, lines, vectors, maxSteps);
 }
 
 int laneCountAvx2() {

@@ -5,6 +5,7 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 #include "engine/lane_kernel_body.h"
+#include "engine/lane_kernel_long_body.h"
 
 namespace rca {
 
@@ -48,6 +49,11 @@ struct Avx512 {
 
 int64_t runLanesAvx512(LaneBlock& block, const LaneRule& rule, int vectors, int64_t maxSteps) {
     return runLanes<Avx512>(block, rule, vectors, maxSteps);
+}
+
+int64_t runLongLanesAvx512(LongLaneBlock& block, const LaneRule& rule, LongLanes lines, int vectors,
+                           int64_t maxSteps) {
+    return runLongLanes<Avx512>(block, rule, lines, vectors, maxSteps);
 }
 
 int laneCountAvx512() {
