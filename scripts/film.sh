@@ -2,7 +2,7 @@
 # Turns recorded frames (DIR/file0000.bmp, file0001.bmp, ...) into a film.
 # Usage: scripts/film.sh DIR OUT [FRAMES_PER_SECOND]
 # OUT ending in .gif makes an animated picture, anything else (.mp4, .webm,
-# .mkv) a video. Needs ffmpeg (Debian package "ffmpeg").
+# .mkv) a video. Needs ffmpeg: scripts/install-deps.sh --film installs it.
 set -eu
 
 if [ $# -lt 2 ]; then
@@ -13,7 +13,7 @@ dir=$1
 out=$2
 rate=${3:-5}
 if ! command -v ffmpeg >/dev/null 2>&1; then
-    echo "$0: ffmpeg is not installed (apt-get install ffmpeg)" >&2
+    echo "$0: ffmpeg is not installed (scripts/install-deps.sh --film installs it)" >&2
     exit 1
 fi
 if [ ! -f "$dir/file0000.bmp" ]; then

@@ -10,10 +10,12 @@ pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed \
 xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core time procps \
 help2man dpkg-dev desktop-file-utils"
 
-# `install-deps.sh --fuzz` adds what the libFuzzer builds need.
-if [ "${1:-}" = "--fuzz" ]; then
-    PACKAGES="$PACKAGES clang-14 libfuzzer-14-dev libclang-rt-14-dev"
-fi
+# `install-deps.sh --fuzz` adds what the libFuzzer builds need,
+# `install-deps.sh --film` ffmpeg for scripts/film.sh.
+case "${1:-}" in
+--fuzz) PACKAGES="$PACKAGES clang-14 libfuzzer-14-dev libclang-rt-14-dev" ;;
+--film) PACKAGES="$PACKAGES ffmpeg" ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

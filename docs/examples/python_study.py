@@ -2,7 +2,7 @@
 results, and the space-time picture of one trial.
 
 Run from the repository after `make python`:
-    PYTHONPATH=build-py/src/python python3 docs/examples/python_study.py WORKDIR
+    PYTHONPATH=build-py/src/python /usr/bin/python3 docs/examples/python_study.py WORKDIR
 WORKDIR is a working directory made by `rcalab-cli init-workdir`.
 """
 import os
@@ -25,6 +25,7 @@ for r in rows:
 wb = rcalab.Workbench(sys.argv[1] if len(sys.argv) > 1 else None)
 wb.type("Edit1", "21")
 wb.type("Edit7", "6")
+wb.type("Edit25", "4")  # 4-pixel cells: every row of the run fits the 800-pixel picture
 wb.click("Button58")  # Random
 wb.click("Button6")   # GO
 wb.advance(2000)
@@ -40,7 +41,7 @@ except ImportError:
     sys.exit(0)
 
 fig, (left, right) = plt.subplots(1, 2, figsize=(11, 4.2))
-left.imshow(picture[:, : 30 * 21])
+left.imshow(picture[:, : 4 * 21], aspect="auto")
 left.set_title("space-time picture (canvas)")
 left.axis("off")
 right.bar(range(len(rows)), [r["zeroDriftCount"] / r["trialCount"] for r in rows])

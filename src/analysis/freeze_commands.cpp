@@ -23,7 +23,7 @@ void startRun(Bench& wb) {
 
 void resetAndGo(Bench& wb) {
     Model& m = wb.model();
-    m.stepsPerPress = 4;
+    writeField(wb, wb.form1().Edit2, 4);
     wb.form1().Timer4.setEnabled(false);
     updateSquare(m, m, m, m.squareRows, m.squareCols, SquarePoints::COnly);
     wb.run("Button6Click");
@@ -39,12 +39,12 @@ void registerFreeze(Bench& wb) {
     auto item = [&f](const char* name, const char* caption) -> MenuItem& {
         return f.add<MenuItem>(name, caption, "FREEZE");
     };
-    define(wb, item("Nofreeze1", "Mask = 0"), "Click", [&m] {
-        m.stepsPerPress = 4;
+    define(wb, item("Nofreeze1", "Mask = 0"), "Click", [w, &m] {
+        writeField(*w, w->form1().Edit2, 4);
         clearFreezeMask(m, MaskExtents::of(m));
     });
-    define(wb, item("BEGIN1", "BEGIN"), "Click", [&m, &s] {
-        m.stepsPerPress = 1;
+    define(wb, item("BEGIN1", "BEGIN"), "Click", [w, &m, &s] {
+        writeField(*w, w->form1().Edit2, 1);
         s.freezeRunRequest = true;
         clearFreezeMask(m, MaskExtents::of(m));
     });

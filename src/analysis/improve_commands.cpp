@@ -115,13 +115,16 @@ void oneTrial(Bench& wb) {
     s.improveAccepted = false;
     s.criticalValue = 0;
     s.trialRunning = true;
+    s.trialSteps = 0;
     f.Timer1.setEnabled(true);
 }
 
+// The critical value is the number of steps the trial ran: 'Reverse' counts
+// stepTime down, and the theory check of an evaluation moves it.
 void concludeTrial(Bench& wb, bool endedByCheck) {
     ImproveState& s = wb.state<ImproveState>();
     s.trialRunning = false;
-    s.criticalValue = wb.model().stepTime;
+    s.criticalValue = s.trialSteps;
     s.improveAccepted = acceptTrial(endedByCheck, s.criticalValue, s.timeCrit);
     wb.run("Button45Click");
     if (!s.stopRequested) wb.form1().Timer5.setEnabled(true);
@@ -160,13 +163,14 @@ void watchTrials(Bench& wb) {
     TrialCheck& check = wb.state<TrialCheck>();
     ImproveState* s = &wb.state<ImproveState>();
     check.ended = [inner = check.ended, s](Bench& b) {
+        if (s->trialRunning) ++s->trialSteps;
         const bool ended = inner && inner(b);
         if (!s->trialRunning) return ended;
         if (ended) {
             concludeTrial(b, true);
             return true;
         }
-        if (b.model().stepTime < s->timeAll) return false;
+        if (s->trialSteps < s->timeAll) return false;
         b.form1().Timer1.setEnabled(false);
         concludeTrial(b, false);
         return true;
@@ -228,9 +232,11 @@ void registerImprove(Bench& wb) {
     auto item = [&f](const char* name, const char* caption, bool checkable = false) -> MenuItem& {
         return f.add<MenuItem>(name, caption, "IMPROVE", checkable);
     };
-    define(wb, item("Period231", "Period= 2 ? 3"), "Click", [] {}); // heads the pair below
-    MenuItem& t2 = item("T21", "   T=2", true);
-    MenuItem& t3 = item("T31", "   T=3", true);
+    define(wb, item("Period231", "Period= 2 ? 3"), "Click", [] {}); // the submenu of the pair
+    MenuItem& t2 = item("T21", "T=2", true);
+    MenuItem& t3 = item("T31", "T=3", true);
+    t2.setParentItem("Period231");
+    t3.setParentItem("Period231");
     define(wb, t2, "Click", [&t2, &t3] {
         t2.toggle();
         t3.setChecked(!t2.checked());

@@ -8,13 +8,13 @@ namespace rca {
 
 std::optional<int> nextFreeEntry(const RcaBytes& table, int32_t after) {
     for (int64_t e = int64_t{after} + 1; e <= lastEntry; ++e)
-        if (e >= 0 && table[static_cast<size_t>(rcaPlane + e)] != 1) return static_cast<int>(e);
+        if (e >= 0 && !isFixed(table, static_cast<int>(e))) return static_cast<int>(e);
     return std::nullopt;
 }
 
 void flipRule(RcaBytes& table, int entry) {
     const int e = ((entry % rcaPlane) + rcaPlane) % rcaPlane;
-    table[static_cast<size_t>(e)] ^= 1;
+    toggleRule(table, e);
 }
 
 bool acceptTrial(bool endedByCheck, int32_t criticalValue, int32_t timeCrit) {

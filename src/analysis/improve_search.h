@@ -1,6 +1,7 @@
 #pragma once
 // The pure steps of the IMPROVE search over an RCA table: which entry comes
 // next, flipping its rule bit, the acceptance rule and the snapshot names.
+#include "analysis/rule_table_edits.h"
 #include "state/rca_state.h"
 
 #include <array>
@@ -14,12 +15,11 @@ using RcaBytes = std::array<uint8_t, rcaTableBytes>;
 
 constexpr int lastEntry = rcaPlane - 1;
 
-// The first entry after `after` whose mask byte (plane 1) is not 1; nothing
-// when none is left up to 1124. It never wraps onto entry 0.
+// The first entry after `after` that is not fixed; nothing when none is left
+// up to 1124. It never wraps onto entry 0.
 std::optional<int> nextFreeEntry(const RcaBytes& table, int32_t after);
 
-// 0 <-> 1 in plane 0 (a byte of another value changes its lowest bit, so a
-// second flip always restores it).
+// Toggles the rule bit of the entry, taken modulo the plane.
 void flipRule(RcaBytes& table, int entry);
 
 // An improvement: the trial check ended the run, no earlier than timeCrit.

@@ -18,8 +18,10 @@ struct ImproveState {
     int32_t timeCrit = 100; // 'Time "crit"='
     int32_t timeAll = 600;  // 'Time "all"=': a trial ends here at the latest
     int32_t nACrit = 0, nBCrit = 0, nCCrit = 0;
-    // The driver: a trial is under way, and 'Stop' asked the search to end.
+    // The driver: a trial is under way, the steps it has run so far, and
+    // 'Stop' asked the search to end.
     bool trialRunning = false;
+    int32_t trialSteps = 0;
     bool stopRequested = false;
     // The main window's hidden 'sd' selector value.
     int32_t sdValue = 0;

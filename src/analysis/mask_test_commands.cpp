@@ -41,7 +41,7 @@ void uncheckPresetBoxes(TForm13& f, const CheckBox* keep) {
 // part of this program.
 void loadPreset(Bench& wb, const std::string& file, bool showLength) {
     Model& m = wb.model();
-    if (showLength) wb.form1().Edit1.setText(std::to_string(presetSide));
+    if (showLength) writeField(wb, wb.form1().Edit1, presetSide);
     m.squareRows = m.squareCols = presetSide;
     if (!readPresetByte(fixedPath(file), m))
         wb.report("cannot read " + file + ": the file is missing, empty or not readable");

@@ -7,7 +7,7 @@
 namespace rca {
 
 void toggleRule(RcaTable& t, int index) {
-    t[index] = ruleBit(t, index) ? 0 : 1;
+    t[index] ^= 1;
 }
 
 void fillFree(RcaTable& t, uint8_t bit) {

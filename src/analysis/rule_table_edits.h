@@ -1,7 +1,9 @@
 #pragma once
-// The rule view's edits of the RCA table: plane 0 the rule, plane 1 the
-// mask. An entry is fixed when its mask byte is not 0, and the bulk editors
-// spare fixed entries. Every bulk write of plane 0 leaves entry (0, 0, 0, 0) at 0.
+// The edits of the RCA table: plane 0 the rule, plane 1 the mask. One
+// reading for every window and search: an entry is fixed when its mask byte
+// is not 0 (the bulk editors and IMPROVE spare it), and its rule bit is the
+// low bit of its rule byte, so a toggle twice restores any byte. Every bulk
+// write of plane 0 leaves entry (0, 0, 0, 0) at 0.
 #include "state/rca_state.h"
 
 #include <array>
@@ -15,7 +17,7 @@ inline bool isFixed(const RcaTable& t, int index) {
     return t[rcaPlane + index] != 0;
 }
 inline bool ruleBit(const RcaTable& t, int index) {
-    return t[index] != 0;
+    return (t[index] & 1) != 0;
 }
 
 void toggleRule(RcaTable& t, int index);

@@ -83,7 +83,7 @@ void openSquareWindow(Bench& wb, TForm15& form) {
     MainControls& f = wb.form1();
     Model& m = wb.model();
     m.squareRows = m.squareCols = 51;
-    f.Edit1.setText("51");
+    writeField(wb, f.Edit1, 51);
     f.UpDown2.setPosition(51);
     selectCircle(wb);
     f.RadioGroup3.setItemIndex(1); // 'Kind' "Mask"

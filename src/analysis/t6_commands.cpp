@@ -37,11 +37,11 @@ void stepsToOne(Bench& wb) {
     wb.form1().UpDown1.setPosition(1);
 }
 
-// 'Clear', the seed points with `first` as the first one, and the square
-// reset that writes them.
+// 'Clear' (the main window's, which leaves no frame), the seed points with `first` as the first
+// one, and the square reset that writes them.
 void setUpSquare(Bench& wb, const T6Menu& menu, SquarePoint first) {
     Model& m = wb.model();
-    wb.run("Clear1Click");
+    wb.run("Button8Click");
     setT6Seeds(m, first, m.squareRows, m.squareCols, menu.cOrB->checked());
     updateSquare(m, m, m, m.squareRows, m.squareCols, SquarePoints::CAndB);
 }
@@ -50,7 +50,7 @@ void begim(Bench& wb, const T6Menu& menu) {
     Model& m = wb.model();
     T6State& s = wb.state<T6State>();
     m.squareRows = m.squareCols = 31;
-    wb.form1().Edit1.setText("31");
+    writeField(wb, wb.form1().Edit1, 31);
     wb.form1().UpDown2.setPosition(31);
     s.t6Trial = 0;
     s.t6Tallies.fill(0);
@@ -79,32 +79,50 @@ void oneTrial(Bench& wb, const T6Menu& menu) {
     // A run after a finished one would otherwise end at its first step.
     resetTrialMarkers(wb.model());
     s.trialRunning = true;
+    s.trialSteps = 0;
     f.Timer1.setEnabled(true);
 }
 
+// The tally is the number of steps the trial ran: the theory check of an
+// evaluation moves stepTime, and 'Reverse' counts it down.
 void concludeTrial(Bench& wb) {
     T6State& s = wb.state<T6State>();
     s.trialRunning = false;
     if (s.t6Trial >= 0 && s.t6Trial < t6TallyCount)
-        s.t6Tallies[static_cast<size_t>(s.t6Trial)] = wb.model().stepTime;
+        s.t6Tallies[static_cast<size_t>(s.t6Trial)] = s.trialSteps;
     ++s.t6Trial;
     if (!s.stopRequested && s.t6Trial <= t6LastTrial) wb.form1().Timer6.setEnabled(true);
 }
 
-// The driver watches every step of the run through the trial check.
+// The main 'Stop' or a set-up of the user's: the trial under way, if any,
+// is not the sweep's any more.
+void endSweep(Bench& wb) {
+    T6State& s = wb.state<T6State>();
+    s.trialRunning = false;
+    s.stopRequested = true;
+    wb.form1().Timer6.setEnabled(false);
+}
+
+// The driver watches every step of the run through the trial check, and
+// lets the sweep go when the user stops the run or sets up a trial.
 void watchTrials(Bench& wb) {
     TrialCheck& check = wb.state<TrialCheck>();
     T6State* s = &wb.state<T6State>();
     const ImproveState* cap = &wb.state<ImproveState>();
     check.ended = [inner = check.ended, s, cap](Bench& b) {
+        if (s->trialRunning) ++s->trialSteps;
         const bool ended = inner && inner(b);
         if (!s->trialRunning) return ended;
         if (!ended) {
-            if (b.model().stepTime < cap->timeAll) return false;
+            if (s->trialSteps < cap->timeAll) return false;
             b.form1().Timer1.setEnabled(false);
         }
         concludeTrial(b);
         return true;
+    };
+    check.abandoned = [outer = check.abandoned](Bench& b) {
+        if (outer) outer(b);
+        endSweep(b);
     };
 }
 
@@ -128,7 +146,7 @@ void readPreset(Bench& wb, const char* file) {
 void squareSide(Bench& wb, int side) {
     Model& m = wb.model();
     m.squareRows = side;
-    wb.form1().Edit1.setText(std::to_string(side));
+    writeField(wb, wb.form1().Edit1, side);
     m.squareCols = m.squareRows;
 }
 
@@ -193,12 +211,12 @@ void registerBegin2(Bench& wb, const T6Menu& menu) {
 void registerGenerator(Bench& wb, const T6Menu& menu) {
     MainControls& f = wb.form1();
     Bench* w = &wb;
-    T6State& s = wb.state<T6State>();
     define(wb, f.add<MenuItem>("Begim1", "Begim", "T=6"), "Click", [w, menu] { begim(*w, menu); });
     // Ends the IMPROVE search as its own 'Stop' does, and the T=6 sweep too.
-    define(wb, f.add<MenuItem>("StopT61", "Stop", "T=6"), "Click", [w, &s] {
+    // The run under way is still tallied; no further trial is armed.
+    define(wb, f.add<MenuItem>("StopT61", "Stop", "T=6"), "Click", [w] {
         w->run("Stop1Click");
-        s.stopRequested = true;
+        w->state<T6State>().stopRequested = true;
         w->form1().Timer6.setEnabled(false);
     });
     define(wb, f.Timer6, "Timer", [w, menu] { oneTrial(*w, menu); });
@@ -230,6 +248,7 @@ void registerStartupSteps(Bench& wb, const T6Menu& menu, const std::vector<MenuI
             cnc[k]->setChecked(k == 1);
         f.findAs<MenuItem>("XXcnc1")->setChecked(true);
     });
+    wb.atStartupStep(9, [&f] { f.findAs<MenuItem>("IsIZM1")->setChecked(true); });
     wb.atStartupStep(13, [&f] { f.findAs<MenuItem>("PorM1")->setChecked(false); });
     wb.atStartupStep(14, [&f] { f.findAs<MenuItem>("Is6coins1")->setChecked(false); });
     wb.atStartupStep(16, [menu] { menu.cOrS->setItemIndex(0); });

@@ -32,8 +32,10 @@ struct T6State {
     std::array<PhaseSeries, phaseCount> phaseFirst{};
     std::array<PhaseSeries, phaseCount> phaseSecond{};
 
-    // The sweep driver: a trial is under way; 'Stop' asked the sweep to end.
+    // The sweep driver: a trial is under way, the steps it has run so far;
+    // 'Stop' asked the sweep to end.
     bool trialRunning = false;
+    int32_t trialSteps = 0;
     bool stopRequested = false;
 };
 

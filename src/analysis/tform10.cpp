@@ -8,6 +8,7 @@ TForm10::TForm10() : Form("TForm10", "Explore CHANGE", 830, 830) {
     // The picture (70 cells of 6 pixels) and the cross lines up to x, y 420.
     makeSurface(422, 422);
     Label1.place("", {440, 16, 220, 40});
+    Label1.setFontSize(20); // the sum or the pressed value, large beside the picture
     LabelX.place("", {440, 70, 24, 16});
     Label2.place("", {466, 70, 40, 16});
     LabelY.place("", {520, 70, 24, 16});

@@ -56,7 +56,8 @@ void showDefaultsFirstPart(Workbench& wb) {
     // program does not have.
     f.UpDown6.setPosition(0);
     wb.runStartupStep(8);
-    // 'Is IZM' and the river/NAK/Vid marks are experimental.
+    // The river/NAK/Vid marks are experimental; the T=6 menu checks 'Is IZM'
+    // at this step.
     f.RadioGroup7.setItemIndex(1); // 'MAIN' "Normal": clears and redraws
     setMarks({&f.NOTSTOP1, &f.notpaint1}, false);
     wb.runStartupStep(9);

@@ -47,7 +47,7 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
-    config.seed = options.seed;
+    seedBatch(config, options.seed);
 
     InterruptGuard interrupt;
     Progress progress(err, "trials", config.trials);

@@ -29,7 +29,7 @@ std::vector<HeadlessBatchConfig> configsOf(const SweepOptions& o, const StartUpS
     for (size_t i = 0; i < o.configs.size(); ++i) {
         HeadlessBatchConfig c = batchConfig(o.configs[i], start);
         // From the index in the full list: the same whatever the threads and shards.
-        if (o.seed) c.seed = derivedSeed(*o.seed, i);
+        if (o.seed) seedBatch(c, derivedSeed(*o.seed, i));
         all.push_back(c);
     }
     return all;

@@ -18,6 +18,11 @@ uint32_t derivedSeed(uint32_t seed, uint64_t index) {
     return static_cast<uint32_t>(x ^ (x >> 31));
 }
 
+void seedBatch(HeadlessBatchConfig& config, std::optional<uint32_t> seed) {
+    config.seed = seed;
+    if (seed) config.randomState = derivedSeed(*seed, 0);
+}
+
 uint32_t clockSeed(int64_t clockNanos, int32_t trialCount) {
     const auto t = static_cast<uint64_t>(clockNanos);
     return derivedSeed(static_cast<uint32_t>(t ^ t >> 32), static_cast<uint32_t>(trialCount));

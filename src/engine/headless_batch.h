@@ -54,6 +54,12 @@ HeadlessBatchResult runHeadlessBatch(const HeadlessBatchConfig& config,
 HeadlessBatchResult runHeadlessBatchOn(LanePath path, const HeadlessBatchConfig& config,
                                        const HeadlessBatchControl& control = {});
 
+// A seed fixes the whole batch: every reseed, and the generator state it
+// starts from, derivedSeed(seed, 0) (trial 0 is never a reseed point), so two
+// seeds differ from the first trial on. Without a seed the batch keeps the
+// start state it has.
+void seedBatch(HeadlessBatchConfig& config, std::optional<uint32_t> seed);
+
 // A well-mixed 32-bit seed from a base seed and an index (a trial count, or
 // a configuration's place in a sweep).
 uint32_t derivedSeed(uint32_t seed, uint64_t index);

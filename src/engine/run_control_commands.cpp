@@ -65,6 +65,7 @@ void reverse(Bench& wb) {
 // Button7Click, in this order.
 void stop(Bench& wb) {
     MainControls& f = wb.form1();
+    abandonTrial(wb);
     f.zaplambdX1.setChecked(false);
     f.Timer10.setEnabled(false);
     f.Timer101.setChecked(false);
@@ -84,16 +85,6 @@ void stop(Bench& wb) {
 // area of 'Clear all'.
 void clearExperiment(Bench& wb) {
     if (twoDimensional(wb.form1())) wb.run("Clearall1Click");
-}
-
-// Writes a number into a field so that its change handler runs exactly
-// once, even when the field already shows that text.
-void writeField(Bench& wb, Edit& e, int32_t value) {
-    const std::string text = std::to_string(value);
-    if (e.text() == text)
-        wb.run(e.name() + "Change");
-    else
-        e.setText(text);
 }
 
 // Timer10Timer: the next batch-mode trial.

@@ -41,6 +41,10 @@ bool trialEnded(Bench& wb) {
     return wb.form1().Timer101.checked() ? batchCheck(wb) : interactiveCheck(wb);
 }
 
+void abandonTrial(Bench& wb) {
+    if (const auto& fn = wb.state<TrialCheck>().abandoned) fn(wb);
+}
+
 void showStepTime(Bench& wb) {
     wb.form1().StatusBar1.setText(std::to_string(wb.model().stepTime));
 }

@@ -15,7 +15,13 @@ bool trialEnded(Bench& wb);
 // steps with no check at all (an empty function).
 struct TrialCheck {
     std::function<bool(Bench&)> ended = trialEnded;
+    // A driver that owns the trial under way (the T=6 sweep) lets go of it
+    // here when the user stops the run or sets up a trial of their own.
+    std::function<void(Bench&)> abandoned;
 };
+
+// 'Stop' and every trial set-up: the trial under way is no driver's any more.
+void abandonTrial(Bench& wb);
 
 // The status bar shows the step counter.
 void showStepTime(Bench& wb);

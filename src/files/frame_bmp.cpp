@@ -32,9 +32,13 @@ void putLe(uint8_t* p, uint32_t v, int bytes) {
 
 } // namespace
 
+uint32_t bmpRowBytes(int width) {
+    return (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
+}
+
 std::array<uint8_t, bmpHeaderBytes> bmpHeader(int width, int height) {
     std::array<uint8_t, bmpHeaderBytes> h{};
-    const uint32_t rowBytes = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
+    const uint32_t rowBytes = bmpRowBytes(width);
     const uint32_t imageBytes = rowBytes * static_cast<uint32_t>(height);
     h[0] = 'B';
     h[1] = 'M';

@@ -21,8 +21,12 @@ struct FrameSize {
 // The twelve sizes of the picture-size window, in its order.
 const std::array<FrameSize, 12>& frameSizes();
 
+// The bytes of one pixel row of a 24-bit picture: width x 3, padded to a
+// multiple of 4 (no padding for the twelve frame sizes).
+uint32_t bmpRowBytes(int width);
+
 // A complete header of an uncompressed 24-bit bottom-up picture whose pixel
-// data follows at byte 54 (rows padded to 4 bytes, none for the frame sizes).
+// data follows at byte 54.
 std::array<uint8_t, bmpHeaderBytes> bmpHeader(int width, int height);
 
 struct BmpInfo {

@@ -2,6 +2,7 @@
 
 #include "files/frame_bmp.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace rca {
@@ -39,16 +40,19 @@ PictureImport importPicture(const std::filesystem::path& file, int width, int he
     in.seekg(0, std::ios::end);
     const auto fileSize = static_cast<uint64_t>(in.tellg());
     const uint32_t offset = readLe32(head + 10);
-    if (offset < 14 || offset > fileSize) {
+    // Any offset inside the file is read from, the header's own bytes too.
+    if (offset > fileSize) {
         r.badOffset = true;
         return r;
     }
     in.seekg(offset);
+    // Rows are padded to 4 bytes as the frame recorder writes them (no
+    // padding for the frame sizes); a last row may end without its padding.
     const size_t rowBytes = static_cast<size_t>(width) * 3;
-    std::vector<uint8_t> row(rowBytes);
+    std::vector<uint8_t> row(bmpRowBytes(width));
     for (int k = 0; k < height; ++k) {
-        const size_t n = readSome(in, row.data(), rowBytes);
-        const int pixels = static_cast<int>(n / 3);
+        const size_t n = readSome(in, row.data(), row.size());
+        const int pixels = static_cast<int>(std::min(n, rowBytes) / 3);
         const int y = height - 1 - k;
         for (int x = 0; x < pixels; ++x)
             if (row[static_cast<size_t>(x) * 3] > brightBlue) bright(x, y);

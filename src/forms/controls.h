@@ -153,6 +153,12 @@ class UpDown : public Control {
 class Label : public Control {
   public:
     Label(std::string name, std::string caption);
+    // In points; 0 is the window's own font size.
+    int fontSize() const { return fontSize_; }
+    void setFontSize(int points) { fontSize_ = points; }
+
+  private:
+    int fontSize_ = 0;
 };
 
 class Button : public Control {
@@ -168,6 +174,9 @@ class MenuItem : public Control {
     // `menu` is the title of the top-level menu holding the item.
     MenuItem(std::string name, std::string caption, std::string menu, bool checkable = false);
     const std::string& menu() const { return menu_; }
+    // The item whose submenu holds this one; empty for an item of the menu.
+    const std::string& parentItem() const { return parent_; }
+    void setParentItem(std::string item) { parent_ = std::move(item); }
     bool checkable() const { return checkable_; }
     bool checked() const { return checked_; }
     // From code: no handler runs.
@@ -178,6 +187,7 @@ class MenuItem : public Control {
 
   private:
     std::string menu_;
+    std::string parent_;
     bool checkable_;
     bool checked_ = false;
 };

@@ -38,7 +38,7 @@ const std::map<std::string_view, std::string_view>& tooltipTable() {
         // Initial
         {"TForm1.GroupBoxInitial", "setting up the start line of a trial"},
         {"TForm1.Button8", "erase the picture and stop a running trial"},
-        {"TForm1.Button58", "a new random trial: NB random B cells on an all-A line"},
+        {"TForm1.Button58", "a new random trial: NB random draws of a B cell on an all-A line"},
         {"TForm1.LabelNB", "number of B cells that 'Random' places"},
         {"TForm1.Edit7", "number of B cells that 'Random' places"},
         {"TForm1.Button28", "write the length and line I to square slot 2 (CA/ca2.dat)"},

@@ -42,6 +42,11 @@ template <class Fn> void defineForm(Bench& wb, Form& form, const std::string& ev
     wb.commands().add(formCommandName(form, event), std::move(fn));
 }
 
+// Writes a number into an edit field so that its change handler runs exactly
+// once, even when the field already shows that text: the value the field
+// stands for is set either way, and field and value stay together.
+void writeField(Bench& wb, Edit& e, int32_t value);
+
 // A menu item whose only behaviour is its own check mark.
 inline void defineToggle(Bench& wb, MenuItem& item) {
     define(wb, item, "Click", [&item] { item.toggle(); });

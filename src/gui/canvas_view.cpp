@@ -45,8 +45,13 @@ void CanvasView::paintEvent(QPaintEvent* e) {
 
 void CanvasView::forward(QMouseEvent* e, rca::MouseEvent::Kind kind) {
     const QPoint pos = e->position().toPoint();
-    // Events that a child control passed up are not the form's.
-    if (childAt(pos)) return;
+    // Events that a child control passed up are not the form's; but a press
+    // the form took ends with its release wherever that happens, over a
+    // chart or a control too.
+    const bool overChild = childAt(pos) != nullptr;
+    const bool ours = kind == rca::MouseEvent::Kind::Down ? !overChild : !overChild || pressed_;
+    if (kind != rca::MouseEvent::Kind::Move) pressed_ = kind == rca::MouseEvent::Kind::Down && ours;
+    if (!ours) return;
     rca::MouseEvent m;
     m.kind = kind;
     m.x = pos.x();

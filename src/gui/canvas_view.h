@@ -27,6 +27,7 @@ class CanvasView : public QWidget {
     void forward(QMouseEvent* e, rca::MouseEvent::Kind kind);
 
     rca::Form& form_;
+    bool pressed_ = false; // the form took the last press and no release yet
 };
 
 } // namespace rcagui

@@ -120,9 +120,14 @@ ControlWidget makeUpDown(rca::UpDown& u, QWidget* parent) {
     return {w, [] {}};
 }
 
-ControlWidget makeLabel(rca::Control& l, QWidget* parent) {
+ControlWidget makeLabel(rca::Label& l, QWidget* parent) {
     auto* w = new QLabel(parent);
     place(w, l);
+    if (l.fontSize() > 0) {
+        QFont font = w->font();
+        font.setPointSize(l.fontSize());
+        w->setFont(font);
+    }
     auto refresh = [w, &l] {
         w->setText(qs(l.caption()));
         fitLabel(w, l);
@@ -201,7 +206,7 @@ ControlWidget makeControlWidget(rca::Control& c, QWidget* parent, QStatusBar* st
         out = makeUpDown(static_cast<rca::UpDown&>(c), parent);
         break;
     case Control::Kind::Label:
-        out = makeLabel(c, parent);
+        out = makeLabel(static_cast<rca::Label&>(c), parent);
         break;
     case Control::Kind::Button:
         out = makeButton(static_cast<rca::Button&>(c), parent);

@@ -17,11 +17,19 @@ MenuBinding::MenuBinding(QMenuBar* bar, const std::vector<std::string>& titles,
     : bar_(bar) {
     for (const std::string& t : titles)
         menuFor(t);
+    for (rca::MenuItem* item : items)
+        if (!item->parentItem().empty()) submenus_[item->parentItem()] = nullptr;
     for (rca::MenuItem* item : items) {
-        QMenu* menu = menuFor(item->menu());
-        auto* action = new QAction(menu);
+        QMenu* menu = holderOf(*item);
+        QAction* action = nullptr;
+        if (auto sub = submenus_.find(item->name()); sub != submenus_.end()) {
+            sub->second = menu->addMenu(qs(item->caption()));
+            action = sub->second->menuAction();
+        } else {
+            action = new QAction(menu);
+            menu->addAction(action);
+        }
         action->setObjectName(qs(item->name()));
-        menu->addAction(action);
         actions_[item->name()] = action;
         // A checkable action has toggled itself before `triggered`; undo that
         // unless the handler agrees.
@@ -50,6 +58,12 @@ QMenu* MenuBinding::menuFor(const std::string& title) {
     m->setToolTipsVisible(true);
     menus_.emplace_back(title, m);
     return m;
+}
+
+QMenu* MenuBinding::holderOf(const rca::MenuItem& item) {
+    auto sub = submenus_.find(item.parentItem());
+    if (sub != submenus_.end() && sub->second) return sub->second;
+    return menuFor(item.menu());
 }
 
 QMenu* MenuBinding::menu(const std::string& title) const {

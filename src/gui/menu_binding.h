@@ -31,12 +31,15 @@ class MenuBinding {
 
   private:
     QMenu* menuFor(const std::string& title);
+    // The menu an item goes into: its parent item's submenu, or its menu.
+    QMenu* holderOf(const rca::MenuItem& item);
     void refresh(const rca::MenuItem& item, QAction* action);
     void refreshMenus();
 
     QMenuBar* bar_;
     std::vector<std::pair<std::string, QMenu*>> menus_;
     std::map<std::string, QAction*> actions_;
+    std::map<std::string, QMenu*> submenus_; // by the name of the item heading each
     Observations observations_;
 };
 

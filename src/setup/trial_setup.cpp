@@ -40,6 +40,7 @@ void resetSetUpControls(Bench& wb, int left, int right) {
 }
 
 void showAndSaveSetUp(Bench& wb) {
+    abandonTrial(wb);
     wb.run("Button3Click");
     showStepTime(wb);
     wb.run("Wsq51Click");

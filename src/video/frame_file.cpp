@@ -9,7 +9,8 @@ namespace rca {
 
 std::vector<uint8_t> frameRows(const QImage& image, int width, int height) {
     if (width <= 0 || height <= 0) return {};
-    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    // Rows padded as the header declares them.
+    const size_t rowBytes = bmpRowBytes(width);
     std::vector<uint8_t> out(rowBytes * static_cast<size_t>(height), 0);
     const QImage rgb =
         image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32

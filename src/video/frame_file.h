@@ -8,7 +8,8 @@
 
 namespace rca {
 
-// Row k holds picture row height - 1 - k; pixels off the picture are black.
+// Row k holds picture row height - 1 - k, padded to 4 bytes as a BMP row;
+// pixels off the picture are black.
 std::vector<uint8_t> frameRows(const QImage& image, int width, int height);
 
 // The bytes of a frame file: the whole template buffer, with the rows written

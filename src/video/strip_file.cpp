@@ -37,9 +37,10 @@ bool StripFile::write(int strip, const QImage& image, int width, int height) {
     const int columns = std::clamp(width, 0, stripWidth);
     const std::vector<uint8_t> rows = frameRows(image, columns, height);
     const size_t rowBytes = static_cast<size_t>(columns) * 3;
+    const size_t stride = bmpRowBytes(columns);
     for (int k = 0; k < height && rowBytes > 0; ++k) {
         file_.seekp(static_cast<std::streamoff>(stripRowOffset(offset_, strip, k)));
-        file_.write(reinterpret_cast<const char*>(rows.data() + k * rowBytes),
+        file_.write(reinterpret_cast<const char*>(rows.data() + k * stride),
                     static_cast<std::streamsize>(rowBytes));
     }
     file_.flush();

@@ -33,7 +33,7 @@ void makeVideo(Bench& wb) {
 // The '70' preset: a 70 x 70 square and the first byte of the chosen file.
 void read70(Bench& wb) {
     MainControls& f = wb.form1();
-    f.Edit1.setText("70");
+    writeField(wb, f.Edit1, 70);
     wb.model().squareRows = wb.model().squareCols = 70;
     const auto file = preset70File(f.UpDown6.position());
     if (!file || !readPresetByte(*file, wb.model()))
@@ -60,8 +60,13 @@ void registerVideoPresets(Bench& wb) {
     MainControls& f = wb.form1();
     auto& first = f.add<MenuItem>("Read702", "Read 70+ (1)", "Video");
     auto& second = f.add<MenuItem>("Read7022", "Read 70+ (2)", "Video");
-    MenuItem& apres = sharedMark(wb, "XXXn1", "Iz+Acjun+Apres", "T=6");
+    MenuItem& apres = f.add<MenuItem>("XXXn1", "Iz+Acjun+Apres", "T=6", true);
     Bench* w = &wb;
+    // A view switch of the square drawings: the picture shows it at once.
+    define(wb, apres, "Click", [w, &apres] {
+        apres.toggle();
+        w->run("Button3Click");
+    });
     // The mask test window is reached by name: it belongs to another
     // subsystem, and its boxes change its pattern through their own handlers.
     define(wb, first, "Click", [w, &f] {

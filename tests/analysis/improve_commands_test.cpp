@@ -126,6 +126,20 @@ TEST_F(Improve, TheDriverAcceptsAndRejects) {
     EXPECT_FALSE(f.Timer5.enabled()); // 'Stop' ends the search after this trial
 }
 
+// 'Reverse' counts stepTime down; the cap counts the steps the trial ran.
+TEST_F(Improve, TheCapHoldsWhenTheRunGoesBackwards) {
+    s.timeCrit = 0;
+    s.timeAll = 5;
+    wb.run("DO1Click");
+    wb.run("Timer5Timer");
+    m.reverseMode = true;
+    runTrial();
+    EXPECT_FALSE(f.Timer1.enabled());
+    EXPECT_EQ(s.criticalValue, 5);
+    EXPECT_EQ(m.rcaTable[1], 0) << "the rejected flip is undone";
+    EXPECT_TRUE(f.Timer5.enabled());
+}
+
 TEST_F(Improve, RecordingNumbersAndLimits) {
     struct Case {
         int32_t count;

@@ -26,9 +26,25 @@ TEST(ImproveSearch, NextFreeEntrySkipsMaskedEntriesAndNeverWraps) {
             t[rcaPlane + e] = 1;
         EXPECT_EQ(nextFreeEntry(t, c.after), c.want) << c.after;
     }
-    RcaBytes t{};
-    t[rcaPlane + 1] = 2; // only a 1 fixes an entry
-    EXPECT_EQ(nextFreeEntry(t, 0), 1);
+}
+
+// One reading in every window: any non-zero mask byte fixes an entry (the
+// rule view's cyan, its bulk edits and IMPROVE agree), and a rule bit is the
+// low bit of its byte, toggled alike by the view's click and IMPROVE's flip.
+TEST(ImproveSearch, FixedEntriesAndRuleBitsReadAsInTheRuleView) {
+    for (uint8_t byte : {0, 1, 2, 3, 255}) {
+        RcaBytes t{};
+        t[rcaPlane + 1] = byte;
+        t[1] = byte;
+        EXPECT_EQ(nextFreeEntry(t, 0), byte ? 2 : 1) << int(byte);
+        fillFree(t, 0);
+        EXPECT_EQ(t[1], byte ? byte : 0) << "bulk edits spare what IMPROVE skips";
+        RcaBytes viewed = t, flipped = t;
+        toggleRule(viewed, 1);
+        flipRule(flipped, 1);
+        EXPECT_EQ(viewed, flipped) << int(byte);
+        EXPECT_NE(ruleBit(viewed, 1), ruleBit(t, 1)) << int(byte);
+    }
 }
 
 TEST(ImproveSearch, FlipTwiceRestoresAndTouchesOnlyPlaneZero) {

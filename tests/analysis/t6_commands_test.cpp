@@ -185,6 +185,7 @@ TEST_F(T6, SixCoinsSetsOneStepOnlyWithOneOrThreeSquare) {
 }
 
 TEST_F(T6, MarksAfterStartUpAndSwitches) {
+    EXPECT_TRUE(item("IsIZM1").checked());
     EXPECT_TRUE(item("Cnc11").checked());
     EXPECT_FALSE(item("Cnc01").checked());
     EXPECT_TRUE(item("XXcnc1").checked());
@@ -219,4 +220,59 @@ TEST_F(T6, PresetsSetTheSquareAndReportAMissingFile) {
     m.squareField[0] = 0;
     wb.run("Sh411Click");
     EXPECT_EQ(m.squareField[0], 2);
+}
+
+// The theory check of 'Prediction' "Yes" moves stepTime to 20 as the trial
+// ends; the tally is the run's own length either way.
+TEST(T6Sweep, TheTallyIsTheRunsLengthWithOrWithoutPrediction) {
+    int32_t tallies[2] = {};
+    for (int prediction : {0, 1}) { // "Yes", "No"
+        TempWorkdir dir;
+        RecordingHost host;
+        Workbench wb{&host};
+        wb.startUp();
+        wb.form1().RadioGroup12.setItemIndex(prediction);
+        wb.run("Begim1Click");
+        wb.run("Timer6Timer");
+        for (int k = 0; k < 5000 && wb.form1().Timer1.enabled(); ++k)
+            wb.run("Timer1Timer");
+        tallies[prediction] = wb.state<T6State>().t6Tallies[0];
+    }
+    EXPECT_EQ(tallies[0], tallies[1]);
+    EXPECT_NE(tallies[0], 20);
+}
+
+TEST_F(T6, TheSweepClearsWithTheMainClearAndDrawsNoFrame) {
+    int mainClear = 0, initialClear = 0;
+    wb.commands().replace("Button8Click", [&] { ++mainClear; });
+    wb.commands().replace("Clear1Click", [&] { ++initialClear; });
+    wb.run("Begim1Click");
+    wb.run("Timer6Timer");
+    EXPECT_EQ(mainClear, 2);
+    EXPECT_EQ(initialClear, 0);
+}
+
+// The user's 'Stop', or a trial of their own, ends the sweep: their next run
+// is not tallied and Timer6 sets up nothing more.
+TEST_F(T6, StopOrAUserSetUpEndsThePendingSweep) {
+    for (bool stopFirst : {true, false}) {
+        wb.run("Begim1Click");
+        wb.run("Timer6Timer");
+        if (stopFirst) wb.run("Button7Click");
+        wb.run("Button58Click"); // 'Random'
+        wb.run("Button6Click");  // 'GO'
+        runTrial();
+        EXPECT_EQ(s.t6Trial, 0) << stopFirst;
+        EXPECT_EQ(s.t6Tallies[0], 0) << stopFirst;
+        EXPECT_FALSE(f.Timer6.enabled()) << stopFirst;
+    }
+}
+
+TEST_F(T6, IzAcjunApresFlipsAndRedraws) {
+    int redraws = 0;
+    wb.commands().replace("Button3Click", [&] { ++redraws; });
+    const bool before = item("XXXn1").checked();
+    item("XXXn1").userClick();
+    EXPECT_NE(item("XXXn1").checked(), before);
+    EXPECT_EQ(redraws, 1);
 }

@@ -77,8 +77,8 @@ TEST(Tooltips, TextHasCaptionDescriptionNameAndScriptLine) {
     };
     const std::vector<Case> cases = {
         {"TForm1", "Button58",
-         "Random — a new random trial: NB random B cells on an all-A line · Button58 · click "
-         "Button58"},
+         "Random — a new random trial: NB random draws of a B cell on an all-A line · Button58 · "
+         "click Button58"},
         {"TForm1", "Edit1",
          "line length in cells (up to 100; the square field up to 131) · Edit1 · type Edit1 …"},
         {"TForm1", "RadioGroup12",

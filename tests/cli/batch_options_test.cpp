@@ -137,13 +137,13 @@ TEST(BatchOutput, TextJsonAndCsvCarryTheSameFields) {
     EXPECT_EQ(csv.str(), "mask,keptAverage,trialCount\n\"L1,R2\",,4\n");
 }
 
-TEST(BatchCommand, PrintsTheHeadlessBatchOfTheStartUpState) {
+TEST(BatchCommand, PrintsTheHeadlessBatchOfItsSettingsAndSeed) {
     std::ostringstream out, err;
     ASSERT_EQ(runBatchCommand({"--trials", "20", "--seed", "3", "--json"}, out, err), 0)
         << err.str();
     HeadlessBatchConfig c = batchConfig(BatchSettings{}, workbenchStartUpState());
     c.trials = 20;
-    c.seed = 3;
+    seedBatch(c, 3);
     std::ostringstream expected;
     writeJsonLine(expected, batchReport(c, runHeadlessBatch(c)));
     EXPECT_EQ(out.str(), expected.str());

@@ -87,6 +87,21 @@ TEST_F(Import, ShortOrBrokenFilesUseOnlyWhatWasRead) {
     EXPECT_TRUE(host.reported("missing"));
 }
 
+// Any pixel offset inside the file is read from, one inside the header too.
+TEST_F(Import, AnOffsetInsideTheHeaderIsReadFromThere) {
+    for (uint8_t offset : {0, 13}) {
+        auto header = bmpHeader(512, 512);
+        header[10] = offset;
+        writePicture({}, 512, header);
+        bool cornerBright = false;
+        const auto r = importPicture(picture, 512, 512,
+                                     [&](int x, int y) { cornerBright |= x == 0 && y == 511; });
+        EXPECT_FALSE(r.badOffset) << int(offset);
+        EXPECT_EQ(r.rowsRead, 512) << int(offset);
+        EXPECT_EQ(cornerBright, offset == 0) << "from byte 0 the first blue byte is 'B' (66)";
+    }
+}
+
 TEST_F(Import, AHeaderOfAnotherSizeIsReportedAndStillRead) {
     writePicture({{3, 0, 99}}, 512, bmpHeader(352, 704));
     wb.run("READFROMFILE1Click");

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +56,7 @@ void AuxWindowsTest::eachWindowOpensFromItsMenuItemAndCloses() {
         const rca::Form& form = *wb.form(formName);
         QString seen, title;
         bool showing = false;
+        int labelPoints = 0, windowPoints = 0;
         // The dialog runs its own event loop: look at it from inside, then
         // close it as the user would.
         QTimer::singleShot(0, &w, [&] {
@@ -63,6 +65,10 @@ void AuxWindowsTest::eachWindowOpensFromItsMenuItemAndCloses() {
             seen = modal->objectName();
             title = modal->windowTitle();
             showing = form.isShowing();
+            if (auto* label = modal->findChild<QLabel*>("Label1")) {
+                labelPoints = label->font().pointSize();
+                windowPoints = modal->font().pointSize();
+            }
             QTest::keyClick(modal, Qt::Key_Escape);
         });
         action->trigger();
@@ -71,6 +77,8 @@ void AuxWindowsTest::eachWindowOpensFromItsMenuItemAndCloses() {
         QVERIFY(showing);
         QVERIFY(!form.isShowing());
         QVERIFY(!QApplication::activeModalWidget());
+        // 'Explore CHANGE' shows its sum large beside the picture.
+        if (formName == "TForm10") QVERIFY(labelPoints > windowPoints);
     }
     QVERIFY(w.isVisible());
 }

@@ -83,6 +83,13 @@ void MainWindowTest::windowHasTheFormsSizeTitleAndMenus() {
     QCOMPARE(w_->controlWidget("GroupBoxMask")->x(), 728);
     QVERIFY(!w_->controlWidget("Button3"));
     QVERIFY(!w_->controlWidget("Edit5"));
+    // 'Period= 2 ? 3' is a submenu of IMPROVE holding the pair.
+    auto* t2 = w_->findChild<QAction*>("T21");
+    QVERIFY(t2);
+    auto* period = qobject_cast<QMenu*>(t2->parent());
+    QVERIFY(period);
+    QCOMPARE(period->title(), QStringLiteral("Period= 2 ? 3"));
+    QCOMPARE(period->actions().size(), 2);
 }
 
 void MainWindowTest::nStepsClickRunsTheBatch() {
@@ -239,6 +246,14 @@ void MainWindowTest::mouseOverTheFreeAreaReachesTheCore() {
     QWidget* group = w_->controlWidget("GroupBoxResults");
     QTest::mouseClick(group, Qt::LeftButton, {}, QPoint(200, 200));
     QVERIFY(seen.empty());
+
+    // A press the form took ends with its release over a control too.
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 12));
+    const QPoint overGroup = view->mapFromGlobal(group->mapToGlobal(QPoint(200, 200)));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, overGroup);
+    QCOMPARE(seen.size(), size_t(2));
+    QCOMPARE(seen.back().kind, rca::MouseEvent::Kind::Up);
+    QCOMPARE(seen.back().x, overGroup.x());
 }
 
 void MainWindowTest::batchDockShowsTheHiddenLabels() {

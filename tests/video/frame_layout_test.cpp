@@ -46,7 +46,7 @@ TEST(FrameLayout, BuiltHeadersFitEverySizeAndGiveTheFileLength) {
     EXPECT_LT(54 + 352 * 100 * 3, 256000);
 }
 
-TEST(FrameLayout, RowsAreBottomUpBlueGreenRedAndBlackOffThePicture) {
+TEST(FrameLayout, RowsAreBottomUpBlueGreenRedPaddedAsTheHeaderSays) {
     QImage img(3, 2, QImage::Format_RGB32);
     img.setPixel(0, 0, qRgb(10, 20, 30));
     img.setPixel(1, 0, qRgb(40, 50, 60));
@@ -54,12 +54,14 @@ TEST(FrameLayout, RowsAreBottomUpBlueGreenRedAndBlackOffThePicture) {
     img.setPixel(0, 1, qRgb(70, 80, 90));
     img.setPixel(1, 1, qRgb(100, 110, 120));
     img.setPixel(2, 1, qRgb(4, 5, 6));
-    // Two columns wide, three rows high: the bottom row lies off the picture.
+    // Two columns wide, three rows high: the bottom row lies off the picture,
+    // and each row of 6 bytes is padded to 8 as a BMP row is.
     const auto rows = frameRows(img, 2, 3);
-    const std::vector<uint8_t> want = {0,  0,  0,  0,   0,   0,   // picture row 2 (off)
-                                       90, 80, 70, 120, 110, 100, // picture row 1
-                                       30, 20, 10, 60,  50,  40}; // picture row 0
+    const std::vector<uint8_t> want = {0,  0,  0,  0,   0,   0,   0, 0,  // picture row 2 (off)
+                                       90, 80, 70, 120, 110, 100, 0, 0,  // picture row 1
+                                       30, 20, 10, 60,  50,  40,  0, 0}; // picture row 0
     EXPECT_EQ(rows, want);
+    EXPECT_EQ(readLe32(&bmpHeader(2, 3)[34]), rows.size());
 }
 
 TEST(FrameLayout, TemplatesOfAFreshWorkdirAreUsedAndOthersReplaced) {
