@@ -3,6 +3,8 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
+#include "cli/command_options.h"
+#include "cli/results_output.h"
 #include "cli/subcommands.h"
 
 #include <iostream>
@@ -14,7 +16,7 @@ namespace {
 const char* batchUsage =
     "usage: rcalab-cli batch [--trials N] [--length MIN..MAX] [--mask MASK]\n"
     "                        [--border circle|frozen] [--step-limit N] [--seed S]\n"
-    "                        [--json | --csv]\n"
+    "                        [--json | --csv] [--output FILE]\n"
     "  MASK is L1,R1,R2 (distances 1..11), LEFT:RIGHT (5-bit numbers) or none.\n"
     "  Lengths are drawn from MIN to MAX-1 (default 20..40). See docs/batch.md.\n";
 
@@ -39,14 +41,13 @@ HeadlessBatchConfig batchConfigFor(const BatchOptions& options) {
 }
 
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const std::atomic<bool>* stop) {
+                    std::atomic<bool>* stop) {
     BatchOptions options;
     try {
-        for (const std::string& a : args)
-            if (a == "--help" || a == "-h") {
-                out << batchUsage;
-                return 0;
-            }
+        if (helpAsked(args)) {
+            out << batchUsage;
+            return 0;
+        }
         options = parseBatchOptions(args);
     } catch (const UsageError& e) {
         err << "rcalab-cli batch: " << e.what() << '\n' << batchUsage;
@@ -60,21 +61,21 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     control.progress = [&progress](int32_t count) { progress.update(count); };
     const HeadlessBatchResult result = runHeadlessBatch(config, control);
 
-    writeReport(out, batchReport(config, result), options.format);
-    out.flush();
-    if (!result.complete) {
+    ResultsOutput results(out, options.outputFile);
+    writeReport(results.stream(), batchReport(config, result), options.format);
+    const int code =
+        results.finish(result.complete ? 0 : interruptedExitCode, err, "rcalab-cli batch");
+    if (code == interruptedExitCode)
         err << "rcalab-cli batch: interrupted after " << result.stats.trialCount
             << " trials; the counts are partial\n";
-        return interruptedExitCode;
-    }
-    return 0;
+    return code;
 }
 
-int batchCommand(int argc, char** argv) {
+int batchCommand(int argc, char** argv, std::ostream& out) {
     // argv[0] is "batch".
     InterruptGuard interrupt;
-    return runBatchCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                           &interrupt.flag());
+    return interrupt.exitCode(runBatchCommand(std::vector<std::string>(argv + 1, argv + argc), out,
+                                              std::cerr, &interrupt.flag()));
 }
 
 } // namespace rca

@@ -2,6 +2,7 @@
 // `rcalab-cli batch`: the workbench's batch mode from the command line.
 #include "cli/batch_options.h"
 #include "cli/batch_start_state.h"
+#include "cli/exit_codes.h"
 #include "engine/headless_batch.h"
 
 #include <atomic>
@@ -11,10 +12,6 @@
 
 namespace rca {
 
-// Exit codes besides 0.
-constexpr int usageExitCode = 2;
-constexpr int interruptedExitCode = 130;
-
 // The batch the settings describe, from the workbench's start-up state.
 HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start);
 
@@ -22,8 +19,8 @@ HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& star
 HeadlessBatchConfig batchConfigFor(const BatchOptions& options);
 
 // `args` are the words after "batch"; the batch stops between trials once
-// `*stop` is true. Returns the exit code.
+// `*stop` is true. Returns the exit code (exit_codes.h).
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const std::atomic<bool>* stop = nullptr);
+                    std::atomic<bool>* stop = nullptr);
 
 } // namespace rca

@@ -1,8 +1,9 @@
 #pragma once
-// Ctrl-C during a batch or sweep of the command line: the first one asks for
-// a clean stop between trials, a second one ends the program at once. The
-// handler that was there before comes back when the guard ends. Only the
-// command-line program installs one; the library never touches signals.
+// Ctrl-C, SIGTERM or SIGHUP during a command-line run: the first one asks
+// for a clean stop (between trials, ticks or script lines) that keeps what
+// was done; a second one ends the program at once. The handlers that were
+// there before come back when the guard ends. Only the command-line program
+// installs one; the library never touches signals.
 #include <atomic>
 #include <csignal>
 
@@ -15,12 +16,18 @@ class InterruptGuard {
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
-    const std::atomic<bool>& flag() const;
-    bool interrupted() const { return flag().load(); }
+    // Set by the first signal; a run may also set it to stop itself.
+    std::atomic<bool>& flag();
+    bool interrupted() const;
+    // The first signal caught, or 0.
+    int signal() const;
+    // `code` with interruptedExitCode made 128 + the signal caught.
+    int exitCode(int code) const;
 
   private:
-    struct sigaction previous_ = {};
-    bool installed_ = false;
+    static constexpr int handled[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous_[3] = {};
+    bool installed_[3] = {};
 };
 
 } // namespace rca

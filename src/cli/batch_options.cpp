@@ -1,5 +1,7 @@
 #include "cli/batch_options.h"
 
+#include "cli/command_options.h"
+
 #include <cctype>
 #include <charconv>
 #include <limits>
@@ -140,8 +142,10 @@ bool parseSettingOption(const std::vector<std::string>& args, size_t& i, BatchSe
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& args) {
     BatchOptions o;
+    OptionsSeen seen({OptionsSeen::Pair{"--json", "--csv"}});
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        seen.take(a);
         if (parseSettingOption(args, i, o.settings)) continue;
         if (a == "--seed")
             o.seed = static_cast<uint32_t>(
@@ -150,6 +154,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& args) {
             o.format = OutputFormat::Json;
         else if (a == "--csv")
             o.format = OutputFormat::Csv;
+        else if (a == "--output")
+            o.outputFile = outputFileValue(args, i);
         else
             throw UsageError("unknown option '" + a + "'");
     }

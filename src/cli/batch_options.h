@@ -34,6 +34,7 @@ struct BatchOptions {
     BatchSettings settings;
     std::optional<uint32_t> seed;
     OutputFormat format = OutputFormat::Text;
+    std::string outputFile; // --output: replaced by the results; "" is standard output
 };
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& args);

@@ -5,6 +5,7 @@
 namespace rca {
 
 void CliHost::message(const std::string& text) {
+    ++notices_;
     err_ << text << '\n';
 }
 

@@ -16,11 +16,14 @@ class CliHost : public Host {
     std::optional<std::string> saveFileName(const std::string&) override { return next(); }
     void message(const std::string& text) override;
     void showModal(Form&) override {}
+    // Every notice says a command failed or did less than asked.
+    int notices() const { return notices_; }
 
   private:
     std::optional<std::string> next();
     std::deque<std::optional<std::string>> answers_;
     std::ostream& err_;
+    int notices_ = 0;
 };
 
 } // namespace rca

@@ -1,7 +1,10 @@
 // rcalab-cli: the workbench without a screen.
+#include "cli/batch_interrupt.h"
+#include "cli/exit_codes.h"
 #include "cli/script.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
+#include "io/checked_output.h"
 #include "io/file_problem.h"
 #include "state/version.h"
 
@@ -10,6 +13,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -35,7 +39,10 @@ const char* help =
     "  --help            show this help\n"
     "  --version         show the version\n\n"
     "The script language is described in docs/scripting.md, batches and sweeps\n"
-    "in docs/batch.md (installed under share/doc/rcalab).\n";
+    "in docs/batch.md (installed under share/doc/rcalab).\n\n"
+    "Exit codes: 0 done; 1 a result could not be written; 2 a usage or script\n"
+    "error; 3 a script ran to its end but file commands failed; 128+N stopped\n"
+    "by signal N (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP) with the results so far.\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -66,26 +73,31 @@ void takeScript(bool& haveScript, const std::string& option) {
 }
 
 // A folder name that looks like an option is taken for a mistyped option.
-int initWorkdirCommand(int argc, char** argv) {
+int initWorkdirCommand(int argc, char** argv, std::ostream& out) {
     const std::string dir = argc == 3 ? argv[2] : "";
     if (dir == "--help" || dir == "-h") {
-        std::cout << usage << '\n' << help;
+        out << usage << '\n' << help;
         return 0;
     }
     if (argc != 3 || dir.empty()) throw std::runtime_error("init-workdir takes one folder");
     if (dir[0] == '-')
         throw std::runtime_error("init-workdir: unknown option " + dir +
                                  " (a folder whose name starts with '-' is written ./" + dir + ")");
-    std::vector<std::string> made;
-    const std::string error = rca::initWorkdir(dir, &made);
+    std::vector<std::string> made, repaired;
+    const std::string error = rca::initWorkdir(dir, &made, &repaired);
     for (const std::string& m : made)
-        std::cout << "made " << (std::filesystem::path(dir) / m).string() << '\n';
-    if (!error.empty()) throw std::runtime_error(error);
-    if (made.empty()) std::cout << dir << " is a working folder already\n";
+        out << "made " << (std::filesystem::path(dir) / m).string() << '\n';
+    for (const std::string& r : repaired)
+        out << "repaired " << (std::filesystem::path(dir) / r).string() << '\n';
+    if (!error.empty()) {
+        std::cerr << "rcalab-cli init-workdir: " << error << '\n';
+        return rca::writeFailedExitCode;
+    }
+    if (made.empty() && repaired.empty()) out << dir << " is a working folder already\n";
     return 0;
 }
 
-int runScript(int argc, char** argv) {
+int runScript(int argc, char** argv, std::ostream& out) {
     std::string workdir;
     std::vector<std::string> lines;
     bool haveScript = false;
@@ -96,7 +108,10 @@ int runScript(int argc, char** argv) {
             return argv[++i];
         };
         if (a == "--workdir") {
+            if (!workdir.empty())
+                throw std::runtime_error("--workdir is given twice; give it once");
             workdir = value();
+            if (workdir.empty()) throw std::runtime_error("--workdir needs a folder");
         } else if (a == "--script") {
             takeScript(haveScript, a);
             lines = readScriptFile(value());
@@ -114,30 +129,44 @@ int runScript(int argc, char** argv) {
     // The workbench resolves its files against the folder; the process stays put.
     if (!workdir.empty() && !std::filesystem::is_directory(workdir))
         throw std::runtime_error("cannot enter " + workdir + ": no such folder");
-    rca::Script script(std::cout, std::cerr, workdir);
-    return script.run(lines);
+    rca::InterruptGuard interrupt;
+    rca::Script script(out, std::cerr, workdir);
+    script.setStop(&interrupt.flag());
+    return interrupt.exitCode(script.run(lines));
+}
+
+int run(int argc, char** argv, std::ostream& out) {
+    std::string first = argc > 1 ? argv[1] : "";
+    if (first == "init-workdir") return initWorkdirCommand(argc, argv, out);
+    if (first == "batch") return rca::batchCommand(argc - 1, argv + 1, out);
+    if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1, out);
+    if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1, out);
+    if (first == "--help" || first == "-h") {
+        out << usage << '\n' << help;
+        return 0;
+    }
+    if (first == "--version") {
+        out << "rcalab-cli " << rca::programVersion << '\n';
+        return 0;
+    }
+    return runScript(argc, argv, out);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    rca::holdClosedStandardStreams();
+    rca::CheckedOutput out(STDOUT_FILENO, "standard output");
+    int code = 0;
     try {
-        std::string first = argc > 1 ? argv[1] : "";
-        if (first == "init-workdir") return initWorkdirCommand(argc, argv);
-        if (first == "batch") return rca::batchCommand(argc - 1, argv + 1);
-        if (first == "sweep") return rca::sweepCommand(argc - 1, argv + 1);
-        if (first == "verdicts") return rca::verdictsCommand(argc - 1, argv + 1);
-        if (first == "--help" || first == "-h") {
-            std::cout << usage << '\n' << help;
-            return 0;
-        }
-        if (first == "--version") {
-            std::cout << "rcalab-cli " << rca::programVersion << '\n';
-            return 0;
-        }
-        return runScript(argc, argv);
+        code = run(argc, argv, out.stream());
     } catch (const std::exception& e) {
         std::cerr << "rcalab-cli: " << e.what() << '\n' << usage;
-        return 2;
+        code = rca::usageExitCode;
     }
+    if (!out.finish().empty()) {
+        std::cerr << "rcalab-cli: " << out.problem() << '\n';
+        return rca::writeFailedExitCode;
+    }
+    return code;
 }

@@ -1,5 +1,6 @@
 #include "cli/script.h"
 
+#include "cli/exit_codes.h"
 #include "files/picture_export.h"
 
 #include <iostream>
@@ -98,6 +99,7 @@ void Script::setStop(const std::atomic<bool>* stop) {
 }
 
 int Script::run(const std::vector<std::string>& lines) {
+    const int noticesBefore = host_->notices(); // the start-up's are not the script's
     for (size_t n = 0; n < lines.size(); ++n) {
         const std::string& line = lines[n];
         auto w = words(line);
@@ -106,8 +108,18 @@ int Script::run(const std::vector<std::string>& lines) {
             execute(w, line);
         } catch (const std::exception& e) {
             err_ << "line " << n + 1 << ": " << e.what() << '\n';
-            return 2;
+            return usageExitCode;
         }
+        if (stop_ && stop_->load()) {
+            err_ << "line " << n + 1 << ": interrupted; the rest of the script did not run\n";
+            return interruptedExitCode;
+        }
+    }
+    if (const int failed = host_->notices() - noticesBefore) {
+        err_ << "rcalab-cli: the script ran to its end, but " << failed
+             << (failed == 1 ? " file command" : " file commands")
+             << " failed (the notices above)\n";
+        return fileCommandsFailedExitCode;
     }
     return 0;
 }

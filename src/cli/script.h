@@ -23,7 +23,10 @@ class Script {
     ~Script();
 
     // Runs the lines in order; stops at the first error with
-    // "line N: reason" on the error stream. Returns the exit code (0 or 2).
+    // "line N: reason" on the error stream, or after the line a stop came
+    // in. Returns the exit code: 0, usageExitCode, interruptedExitCode, or
+    // fileCommandsFailedExitCode when the script ran to its end but file
+    // commands reported failures (the window, too, carries on after them).
     int run(const std::vector<std::string>& lines);
 
     // Runs one line; an error throws with the reason (no line number).
@@ -31,8 +34,8 @@ class Script {
 
     Workbench& workbench() { return *wb_; }
 
-    // An embedding program's interrupt: once `*stop` is true, the clock
-    // delivers no further tick and repeated presses end early.
+    // An interrupt: once `*stop` is true, the clock delivers no further
+    // tick, repeated presses end early and run() stops after the line.
     void setStop(const std::atomic<bool>* stop);
 
   private:

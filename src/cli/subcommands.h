@@ -1,10 +1,13 @@
 #pragma once
-// Subcommands of rcalab-cli besides scripts. Each returns the exit code.
+// Subcommands of rcalab-cli besides scripts, with their results on `out`.
+// Each returns the exit code; a signal's stop gives 128 + its number.
+#include <iosfwd>
+
 namespace rca {
 
-int batchCommand(int argc, char** argv); // rcalab-cli batch ...
-int sweepCommand(int argc, char** argv); // rcalab-cli sweep ...
+int batchCommand(int argc, char** argv, std::ostream& out); // rcalab-cli batch ...
+int sweepCommand(int argc, char** argv, std::ostream& out); // rcalab-cli sweep ...
 // rcalab-cli verdicts ...
-int verdictsCommand(int argc, char** argv);
+int verdictsCommand(int argc, char** argv, std::ostream& out);
 
 } // namespace rca

@@ -21,8 +21,9 @@ Report sweepReport(const SweepItem& item, const HeadlessBatchResult& result);
 int sweepThreads(const SweepOptions& options);
 
 // `args` are the words after "sweep"; no further configuration starts, and
-// running ones stop between trials, once `*stop` is true. Returns the exit code.
+// running ones stop between trials, once `*stop` is true; a failed write sets
+// it too. Returns the exit code (exit_codes.h).
 int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    const std::atomic<bool>* stop = nullptr);
+                    std::atomic<bool>* stop = nullptr);
 
 } // namespace rca

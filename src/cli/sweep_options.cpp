@@ -1,8 +1,11 @@
 #include "cli/sweep_options.h"
 
+#include "cli/command_options.h"
+
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <tuple>
 
 namespace rca {
 
@@ -32,14 +35,6 @@ std::vector<std::string> readLines(const std::string& file) {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
-}
-
-void parseShard(const std::string& text, SweepOptions& o) {
-    const size_t slash = text.find('/');
-    if (slash == std::string::npos) throw UsageError("--shard: '" + text + "' is not I/N");
-    o.shardCount = static_cast<int>(parseWhole(text.substr(slash + 1), 1, maxShards, "--shard N"));
-    o.shardIndex =
-        static_cast<int>(parseWhole(text.substr(0, slash), 0, o.shardCount - 1, "--shard I"));
 }
 
 bool parseListOption(const std::vector<std::string>& args, size_t& i, SweepLists& l) {
@@ -121,8 +116,9 @@ std::vector<BatchSettings> parseConfigLines(const std::vector<std::string>& line
         if (w.empty() || w[0][0] == '#') continue;
         BatchSettings s = base;
         try {
+            OptionsSeen seen;
             for (size_t i = 0; i < w.size(); ++i)
-                if (!parseSettingOption(w, i, s))
+                if (seen.take(w[i]), !parseSettingOption(w, i, s))
                     throw UsageError("'" + w[i] + "' is not a setting of one batch");
             checkSettings(s);
         } catch (const UsageError& e) {
@@ -138,8 +134,14 @@ SweepOptions parseSweepOptions(const std::vector<std::string>& args) {
     SweepOptions o;
     BatchSettings base;
     SweepLists lists;
+    // A single value beside its list would be silently ignored.
+    OptionsSeen seen({OptionsSeen::Pair{"--mask", "--masks"},
+                      {"--length", "--lengths"},
+                      {"--border", "--borders"}},
+                     {"--masks", "--lengths", "--borders"});
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        seen.take(a);
         if (parseSettingOption(args, i, base) || parseListOption(args, i, lists)) continue;
         if (a == "--seed")
             o.seed = static_cast<uint32_t>(
@@ -147,7 +149,9 @@ SweepOptions parseSweepOptions(const std::vector<std::string>& args) {
         else if (a == "--threads")
             o.threads = static_cast<int>(parseWhole(optionValue(args, i), 1, maxThreads, a));
         else if (a == "--shard")
-            parseShard(optionValue(args, i), o);
+            std::tie(o.shardIndex, o.shardCount) = parseShard(optionValue(args, i));
+        else if (a == "--output")
+            o.outputFile = outputFileValue(args, i);
         else
             throw UsageError("unknown option '" + a + "'");
     }

@@ -2,6 +2,7 @@
 // Options of `rcalab-cli sweep`: the list of batch configurations, the seed,
 // threads and this process's shard of the list.
 #include "cli/batch_options.h"
+#include "cli/command_options.h"
 
 #include <optional>
 #include <string>
@@ -15,10 +16,10 @@ struct SweepOptions {
     std::optional<uint32_t> seed;
     int threads = 0; // 0: one per core
     int shardIndex = 0, shardCount = 1;
+    std::string outputFile; // --output: replaced by the results; "" is standard output
 };
 
 constexpr int maxThreads = 1024;
-constexpr int64_t maxShards = std::numeric_limits<int32_t>::max();
 
 SweepOptions parseSweepOptions(const std::vector<std::string>& args);
 

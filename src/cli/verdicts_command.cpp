@@ -5,10 +5,11 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
+#include "cli/command_options.h"
+#include "cli/results_output.h"
 #include "cli/subcommands.h"
 #include "cli/verdicts_runner.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace rca {
@@ -19,6 +20,7 @@ const char* verdictsUsage =
     "usage: rcalab-cli verdicts --length MIN..MAX (--all | --trials N [--seed S] [--bcount K])\n"
     "                           [--mask MASK] [--border circle|frozen] [--step-limit N]\n"
     "                           [--threads N] [--shard I/N] [--cases FILE] [--json]\n"
+    "                           [--output FILE]\n"
     "  The theory check's verdict (\"OK!!\", \"NOT\" or timeout) of every start line of\n"
     "  lengths MIN .. MAX-1: --all enumerates the 2^L lines of A and B cells, --trials\n"
     "  draws N as 'Random' does with K B draws (default 8). One line per length.\n"
@@ -47,6 +49,8 @@ Report tallyReport(const VerdictsOptions& o, const LengthTally& t) {
     if (o.shardCount > 1)
         r.push_back(
             {"shard", std::to_string(o.shardIndex) + "/" + std::to_string(o.shardCount), true});
+    // A merge of shards must not take a length cut short for a whole one.
+    r.push_back({"complete", t.complete ? "true" : "false", false});
     // Last: the counts lead every line, and a figure can be traced to its program.
     r.push_back({"version", programVersion, true});
     return r;
@@ -61,62 +65,62 @@ std::string percent(int64_t part, int64_t whole) {
 void writeTallyText(std::ostream& out, const LengthTally& t) {
     out << "L=" << t.length << ": " << t.lines << " lines, OK!! " << t.ok << " ("
         << percent(t.ok, t.lines) << "), NOT " << t.notOk << " (" << percent(t.notOk, t.lines)
-        << "), timeout " << t.timeout << ", " << t.steps << " steps\n";
+        << "), timeout " << t.timeout << ", " << t.steps << " steps"
+        << (t.complete ? "" : " (interrupted: partial)") << '\n';
 }
 
 } // namespace
 
-int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                       std::atomic<bool>* stop) {
     VerdictsOptions options;
     try {
-        for (const std::string& a : args)
-            if (a == "--help" || a == "-h") {
-                out << verdictsUsage;
-                return 0;
-            }
+        if (helpAsked(args)) {
+            out << verdictsUsage;
+            return 0;
+        }
         options = parseVerdictsOptions(args);
     } catch (const UsageError& e) {
         err << "rcalab-cli verdicts: " << e.what() << '\n' << verdictsUsage;
         return usageExitCode;
     }
-    std::ofstream cases;
+    std::unique_ptr<CheckedOutput> cases;
     if (!options.casesFile.empty()) {
-        cases.open(options.casesFile, std::ios::trunc);
-        if (!cases) {
-            err << "rcalab-cli verdicts: cannot write " << options.casesFile << '\n';
-            return usageExitCode;
-        }
+        cases = CheckedOutput::writing(options.casesFile);
+        if (cases->failed()) return outputExitCode(*cases, 0, err, "rcalab-cli verdicts");
     }
 
-    InterruptGuard interrupt;
+    std::atomic<bool> ownStop{false};
+    if (!stop) stop = &ownStop;
+    ResultsOutput results(out, options.outputFile);
     Progress progress(err, "lines", verdictLineCount(options));
     VerdictsSink sink;
     sink.length = [&](const LengthTally& t) {
         if (options.json)
-            writeJsonLine(out, tallyReport(options, t));
+            writeJsonLine(results.stream(), tallyReport(options, t));
         else
-            writeTallyText(out, t);
-        out.flush();
+            writeTallyText(results.stream(), t);
+        if (!results.stream().flush()) stop->store(true);
     };
-    if (cases.is_open()) sink.onCase = [&](const VerdictCase& c) { cases << caseLine(c) << '\n'; };
+    if (cases)
+        sink.onCase = [&](const VerdictCase& c) {
+            if (!(cases->stream() << caseLine(c) << '\n')) stop->store(true);
+        };
     sink.progress = [&](int64_t done) { progress.update(done); };
-    const bool complete = runVerdicts(options, &interrupt.flag(), sink);
-    if (cases.is_open()) cases.flush();
-    if (cases.is_open() && !cases) {
-        err << "rcalab-cli verdicts: writing " << options.casesFile << " failed\n";
-        return 1;
-    }
-    if (!complete) {
+    const bool complete = runVerdicts(options, stop, sink);
+    int code = complete ? 0 : interruptedExitCode;
+    if (cases) code = outputExitCode(*cases, code, err, "rcalab-cli verdicts");
+    code = results.finish(code, err, "rcalab-cli verdicts");
+    if (code == interruptedExitCode)
         err << "rcalab-cli verdicts: interrupted; the counts cover the lines judged\n";
-        return interruptedExitCode;
-    }
-    return 0;
+    return code;
 }
 
-int verdictsCommand(int argc, char** argv) {
+int verdictsCommand(int argc, char** argv, std::ostream& out) {
     // argv[0] is "verdicts".
-    return runVerdictsCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                              std::cerr);
+    InterruptGuard interrupt;
+    return interrupt.exitCode(runVerdictsCommand(std::vector<std::string>(argv + 1, argv + argc),
+                                                 out, std::cerr, &interrupt.flag()));
 }
 
 } // namespace rca

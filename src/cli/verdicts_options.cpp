@@ -1,6 +1,7 @@
 #include "cli/verdicts_options.h"
 
 #include "cli/batch_options.h"
+#include "cli/command_options.h"
 #include "setup/random_line.h"
 
 #include <limits>
@@ -13,15 +14,6 @@ namespace {
 // Line numbers of --all are bit sets of one machine word.
 constexpr int32_t longestEnumerated = 62;
 constexpr int maxThreads = 1024;
-
-void parseShard(const std::string& text, VerdictsOptions& o) {
-    const size_t slash = text.find('/');
-    if (slash == std::string::npos) throw UsageError("--shard: '" + text + "' is not I/N");
-    const int64_t maxShards = std::numeric_limits<int32_t>::max();
-    o.shardCount = static_cast<int>(parseWhole(text.substr(slash + 1), 1, maxShards, "--shard N"));
-    o.shardIndex =
-        static_cast<int>(parseWhole(text.substr(0, slash), 0, o.shardCount - 1, "--shard I"));
-}
 
 void check(const VerdictsOptions& o, bool haveLength, bool haveSeedOrCount) {
     if (!haveLength) throw UsageError("--length MIN..MAX is required");
@@ -38,8 +30,10 @@ void check(const VerdictsOptions& o, bool haveLength, bool haveSeedOrCount) {
 VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
     VerdictsOptions o;
     bool haveLength = false, haveSeedOrCount = false;
+    OptionsSeen seen;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        seen.take(a);
         if (a == "--length") {
             std::tie(o.lengthMin, o.lengthMax) = parseLengthRange(optionValue(args, i));
             haveLength = true;
@@ -64,11 +58,13 @@ VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
         } else if (a == "--threads") {
             o.threads = static_cast<int>(parseWhole(optionValue(args, i), 1, maxThreads, a));
         } else if (a == "--shard") {
-            parseShard(optionValue(args, i), o);
+            std::tie(o.shardIndex, o.shardCount) = parseShard(optionValue(args, i));
         } else if (a == "--cases") {
             o.casesFile = optionValue(args, i);
         } else if (a == "--json") {
             o.json = true;
+        } else if (a == "--output") {
+            o.outputFile = outputFileValue(args, i);
         } else {
             throw UsageError("unknown option '" + a + "'");
         }

@@ -20,6 +20,7 @@ struct VerdictsOptions {
     int shardIndex = 0, shardCount = 1;
     std::string casesFile;
     bool json = false;
+    std::string outputFile; // --output: replaced by the results; "" is standard output
 };
 
 // Throws UsageError (cli/batch_options.h) with a message naming the option.

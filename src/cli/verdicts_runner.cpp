@@ -49,16 +49,21 @@ class TaskList {
 
     int64_t size() const { return size_; }
 
-    // Lines in all blocks; only a length's last block may be short.
+    // Lines in all blocks.
     int64_t lines() const {
         int64_t total = 0;
-        for (int32_t L = o_.lengthMin; L < o_.lengthMax; ++L) {
-            const int64_t lines = linesOfLength(o_, L), blocks = shardBlocks(L);
-            total += blocks * blockLines;
-            const int64_t last = (lines + blockLines - 1) / blockLines - 1;
-            if (blocks > 0 && last % o_.shardCount == o_.shardIndex)
-                total -= (last + 1) * blockLines - lines;
-        }
+        for (int32_t L = o_.lengthMin; L < o_.lengthMax; ++L)
+            total += shardLines(L);
+        return total;
+    }
+
+    // Lines in the blocks of one length; only its last block may be short.
+    int64_t shardLines(int32_t L) const {
+        const int64_t lines = linesOfLength(o_, L), blocks = shardBlocks(L);
+        int64_t total = blocks * blockLines;
+        const int64_t last = (lines + blockLines - 1) / blockLines - 1;
+        if (blocks > 0 && last % o_.shardCount == o_.shardIndex)
+            total -= (last + 1) * blockLines - lines;
         return total;
     }
 
@@ -186,7 +191,7 @@ class OrderedEmitter {
             emit(index, r);
         pending_.clear();
         for (auto& [length, tally] : open_)
-            if (sink_.length) sink_.length(tally);
+            deliver(tally);
         open_.clear();
     }
 
@@ -201,8 +206,14 @@ class OrderedEmitter {
         done_ += r.tally.lines;
         if (sink_.progress) sink_.progress(done_);
         if (!t.lastOfLength) return;
-        if (sink_.length) sink_.length(tally);
+        deliver(tally);
         open_.erase(t.length);
+    }
+
+    // After a stop, blocks beyond a gap still reach their length's last one.
+    void deliver(LengthTally& tally) {
+        tally.complete = tally.lines == tasks_.shardLines(tally.length);
+        if (sink_.length) sink_.length(tally);
     }
 
     const TaskList& tasks_;

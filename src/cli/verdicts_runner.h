@@ -13,7 +13,8 @@ namespace rca {
 struct LengthTally {
     int32_t length = 0;
     int64_t lines = 0, ok = 0, notOk = 0, timeout = 0;
-    int64_t steps = 0; // the end steps of the trials, timeouts counted at the step limit
+    int64_t steps = 0;    // the end steps of the trials, timeouts counted at the step limit
+    bool complete = true; // false when a stop left lines of this length (of this shard) unjudged
 };
 
 struct VerdictsSink {

@@ -23,18 +23,23 @@ ProfileFileRead readProfileFile(const std::string& path, ProfileValues& values) 
     return r;
 }
 
-bool writeProfileFile(const std::string& path, const ProfileValues& values, bool create) {
-    unsigned char bytes[profileFileBytes];
+std::array<unsigned char, profileFileBytes> profileBytes(const ProfileValues& values) {
+    std::array<unsigned char, profileFileBytes> bytes{};
     for (int i = 0; i < profileValues; ++i) {
         const auto bits = std::bit_cast<uint64_t>(values[i]);
         for (int k = 0; k < 8; ++k)
             bytes[8 * i + k] = static_cast<unsigned char>(bits >> (8 * k));
     }
+    return bytes;
+}
+
+bool writeProfileFile(const std::string& path, const ProfileValues& values, bool create) {
+    const auto bytes = profileBytes(values);
     // in | out opens an existing file without truncating it and never creates one.
     const auto mode = std::ios::binary | std::ios::out | (create ? std::ios::trunc : std::ios::in);
     std::fstream out(path, mode);
     if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes), profileFileBytes);
+    out.write(reinterpret_cast<const char*>(bytes.data()), profileFileBytes);
     out.flush();
     return static_cast<bool>(out);
 }

@@ -16,6 +16,9 @@ struct ProfileFileRead {
 };
 ProfileFileRead readProfileFile(const std::string& path, ProfileValues& values);
 
+// The 560 bytes of a file holding `values`.
+std::array<unsigned char, profileFileBytes> profileBytes(const ProfileValues& values);
+
 // Writes the 560 bytes from offset 0. Without `create` the file must exist
 // (it is opened, not created, and not truncated). False when it failed.
 bool writeProfileFile(const std::string& path, const ProfileValues& values, bool create);

@@ -1,10 +1,11 @@
 #include "files/workdir.h"
 
 #include "files/frame_bmp.h"
+#include "files/square_codec.h"
 #include "files/weight_profile_file.h"
+#include "io/replace_file.h"
 #include "state/fixed_paths.h"
 
-#include <fstream>
 #include <functional>
 
 namespace rca {
@@ -12,22 +13,57 @@ namespace rca {
 namespace {
 
 namespace fs = std::filesystem;
+using Bytes = std::string;
 
 // A square file: length 11 little-endian, then 100 cells of A.
-bool writeDefaultSquare(const fs::path& file) {
-    std::ofstream out(file, std::ios::binary);
-    const unsigned char length[4] = {11, 0, 0, 0};
-    out.write(reinterpret_cast<const char*>(length), 4);
-    for (int i = 0; i < 100; ++i)
-        out.put(2);
-    return static_cast<bool>(out);
+Bytes defaultSquare() {
+    Bytes b = {11, 0, 0, 0};
+    b.append(squareFileBytes - 4, static_cast<char>(A));
+    return b;
+}
+
+Bytes defaultProfiles() {
+    ProfileValues start;
+    start.fill(0.21);
+    const auto bytes = profileBytes(start);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
+// A fixed file and the fewest bytes a good one has: anything shorter was
+// cut off (a full disk while it was written) and is written again.
+struct FixedFile {
+    std::string name;
+    Bytes contents;
+    size_t fewest;
+};
+
+std::vector<FixedFile> fixedFiles() {
+    std::vector<FixedFile> files;
+    for (const char* slot : paths::squareSlots)
+        files.push_back({slot, defaultSquare(), squareFileBytes});
+    files.push_back({paths::squareByte, Bytes(1, static_cast<char>(A)), 1});
+    files.push_back({paths::weightProfiles, defaultProfiles(), profileFileBytes});
+    // Frame templates: a header of the right size is all a template needs.
+    for (const FrameSize& size : frameSizes()) {
+        const auto header = bmpHeader(size.width, size.height);
+        files.push_back({size.templatePath, Bytes(header.begin(), header.end()), header.size()});
+    }
+    // The mask file starts empty: 'Write mask' never creates it.
+    files.push_back({paths::freezeMaskFile, "", 0});
+    // Two sample records of eight points each, inside a 51 x 51 square.
+    files.push_back({fixedPath(paths::pointsFile),
+                     "0  10 10  10 12  12 10  12 12  30 30  30 32  32 30  32 32\n"
+                     "1  20 5  21 5  22 5  23 5  24 5  25 5  26 5  27 5\n",
+                     1});
+    return files;
 }
 
 // Creates what the layout lacks and remembers what it made; after the first
 // failure it does nothing more and keeps the reason.
 class Maker {
   public:
-    Maker(const fs::path& dir, std::vector<std::string>* made) : dir_(dir), made_(made) {}
+    Maker(const fs::path& dir, std::vector<std::string>* made, std::vector<std::string>* repaired)
+        : dir_(dir), made_(made), repaired_(repaired) {}
 
     // "" is the working folder itself.
     void folder(const std::string& name) {
@@ -39,67 +75,50 @@ class Maker {
         if (ec)
             error_ = "cannot create " + p.string() + ": " + ec.message();
         else if (!existed)
-            note(name.empty() ? name : name + "/");
+            note(made_, name.empty() ? name : name + "/");
     }
 
-    // Writes `name` with `write` unless it exists already.
-    void file(const std::string& name, const std::function<bool(const fs::path&)>& write) {
-        const fs::path p = dir_ / name;
-        if (!error_.empty() || fs::exists(p)) return;
-        if (!write(p) || !fs::exists(p))
-            error_ = "cannot create " + p.string();
+    // Written whole when missing or short; a good file is left as it is.
+    void file(const FixedFile& f) {
+        const fs::path p = dir_ / f.name;
+        std::error_code ec;
+        const bool exists = fs::exists(fs::symlink_status(p, ec));
+        if (!error_.empty() || (exists && !isShort(p, f.fewest))) return;
+        if (const std::string why = replaceFile(p, f.contents.data(), f.contents.size());
+            !why.empty())
+            error_ = "cannot write " + p.string() + ": " + why;
         else
-            note(name);
+            note(exists ? repaired_ : made_, f.name);
     }
 
     const std::string& error() const { return error_; }
 
   private:
-    void note(const std::string& what) {
-        if (made_) made_->push_back(what);
+    // Something that is not a plain file (a folder, say) is the user's.
+    static bool isShort(const fs::path& p, size_t fewest) {
+        std::error_code ec;
+        return fs::is_regular_file(p, ec) && fs::file_size(p, ec) < fewest && !ec;
+    }
+
+    static void note(std::vector<std::string>* list, const std::string& what) {
+        if (list) list->push_back(what);
     }
 
     fs::path dir_;
-    std::vector<std::string>* made_;
+    std::vector<std::string>*made_, *repaired_;
     std::string error_;
 };
 
 } // namespace
 
-std::string initWorkdir(const fs::path& dir, std::vector<std::string>* made) {
-    Maker m(dir, made);
+std::string initWorkdir(const fs::path& dir, std::vector<std::string>* made,
+                        std::vector<std::string>* repaired) {
+    Maker m(dir, made, repaired);
     m.folder("");
     for (const char* f : paths::folders)
         m.folder(f);
-    for (const char* slot : paths::squareSlots)
-        m.file(slot, [](const fs::path& p) { return writeDefaultSquare(p); });
-    m.file(paths::squareByte, [](const fs::path& p) {
-        std::ofstream out(p, std::ios::binary);
-        return static_cast<bool>(out.put(2));
-    });
-    m.file(paths::weightProfiles, [](const fs::path& p) {
-        ProfileValues start;
-        start.fill(0.21);
-        return writeProfileFile(p.string(), start, true);
-    });
-    // Frame templates: a header of the right size is all a template needs.
-    for (const FrameSize& size : frameSizes())
-        m.file(size.templatePath, [size](const fs::path& p) {
-            const auto header = bmpHeader(size.width, size.height);
-            std::ofstream out(p, std::ios::binary);
-            return static_cast<bool>(out.write(reinterpret_cast<const char*>(header.data()),
-                                               static_cast<std::streamsize>(header.size())));
-        });
-    // The mask file starts empty: 'Write mask' never creates it.
-    m.file(paths::freezeMaskFile,
-           [](const fs::path& p) { return static_cast<bool>(std::ofstream(p, std::ios::binary)); });
-    // Two sample records of eight points each, inside a 51 x 51 square.
-    m.file(fixedPath(paths::pointsFile), [](const fs::path& p) {
-        std::ofstream out(p);
-        return static_cast<bool>(out
-                                 << "0  10 10  10 12  12 10  12 12  30 30  30 32  32 30  32 32\n"
-                                 << "1  20 5  21 5  22 5  23 5  24 5  25 5  26 5  27 5\n");
-    });
+    for (const FixedFile& f : fixedFiles())
+        m.file(f);
     return m.error();
 }
 
