@@ -3,7 +3,7 @@
 #include "files/frame_bmp.h"
 #include "files/square_codec.h"
 #include "files/weight_profile_file.h"
-#include "io/replace_file.h"
+#include "io/checked_output.h"
 #include "state/fixed_paths.h"
 
 #include <functional>
@@ -84,11 +84,12 @@ class Maker {
         std::error_code ec;
         const bool exists = fs::exists(fs::symlink_status(p, ec));
         if (!error_.empty() || (exists && !isShort(p, f.fewest))) return;
-        if (const std::string why = replaceFile(p, f.contents.data(), f.contents.size());
-            !why.empty())
-            error_ = "cannot write " + p.string() + ": " + why;
-        else
-            note(exists ? repaired_ : made_, f.name);
+        auto out = CheckedOutput::writing(p);
+        out->stream() << f.contents;
+        if (out->finish().empty()) return note(exists ? repaired_ : made_, f.name);
+        error_ = out->problem();
+        // A short file is one the next run repairs; a new one is not left half made.
+        if (!exists) fs::remove(p, ec);
     }
 
     const std::string& error() const { return error_; }

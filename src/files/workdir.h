@@ -7,7 +7,8 @@ namespace rca {
 
 // Makes `dir` a ready working directory: every folder the program reads or
 // writes, the square slot files and the weight profile file (which the
-// writers never create). Each file is written whole or not at all.
+// writers never create). Every write is checked to the close; a new file
+// that fails is removed.
 // Good files are kept; a fixed file shorter than its format needs (cut off
 // by a full disk) is written again. Returns an empty string or the reason it
 // failed; `made`, when given, receives what was created, in order, relative

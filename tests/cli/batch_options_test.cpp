@@ -44,6 +44,11 @@ TEST(BatchOptions, MalformedCommandLinesExitWithTwoAndSayWhy) {
         {{"--mask", "R11", "--border", "frozen"}, "--mask R11 with --border frozen"},
         {{"--frob"}, "unknown option '--frob'"},
         {{"20"}, "unknown option '20'"},
+        // Given twice or together, one would silently lose.
+        {{"--json", "--csv"}, "--json and --csv exclude each other"},
+        {{"--trials", "5", "--seed", "1", "--trials", "6"}, "--trials is given twice"},
+        {{"--output", "a", "--output", "b"}, "--output is given twice"},
+        {{"--output", ""}, "--output needs a file name"},
     };
     for (const auto& [args, message] : cases) {
         const auto [code, err] = refused(args);

@@ -213,6 +213,10 @@ TEST(BatchSweep, MalformedCommandLinesExitWithTwo) {
         {{"--configs", "x", "--masks", "1x1"}, "--configs gives the whole list"},
         {{"--borders", "circle,frozen", "--masks", "L7"}, "so L7 would be ignored"},
         {{"--json"}, "unknown option '--json'"},
+        {{"--masks", "1x1", "--mask", "L1"}, "--masks and --mask exclude each other"},
+        {{"--border", "frozen", "--borders", "circle"}, "--border and --borders exclude"},
+        {{"--configs", "a", "--configs", "b"}, "--configs is given twice"},
+        {{"--shard", "0/2", "--shard", "1/2"}, "--shard is given twice"},
     };
     for (const auto& [args, message] : cases) {
         const std::string err = sweep(args, 2);

@@ -30,3 +30,4 @@ expect(2 "" "cannot read script ${WORK}/none.rcs: the file is missing"
 expect(2 "" "-e: give one script only" ${CLI} -e "print stepTime" -e "print lineLength")
 expect(2 "" "-e: give one script only" ${CLI} --script ${WORK}/one.rcs -e "print stepTime")
 expect(0 "11\n" "" ${CLI} --script ${WORK}/one.rcs)
+expect(2 "" "--workdir is given twice" ${CLI} --workdir ${WORK} --workdir ${WORK} -e "print lineLength")

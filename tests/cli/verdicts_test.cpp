@@ -194,12 +194,37 @@ TEST(VerdictsCommand, UsageErrorsNameTheOption) {
         {{"--length", "6..8", "--trials", "0"}, "--trials"},
         {{"--length", "6..8", "--all", "--shard", "2/2"}, "--shard I"},
         {{"--length", "6..8", "--all", "--frobnicate"}, "unknown option"},
+        {{"--length", "6..8", "--all", "--length", "9..10"}, "--length is given twice"},
+        {{"--length", "6..8", "--all", "--cases", "a", "--cases", "b"}, "--cases is given twice"},
+        {{"--length", "6..8", "--all", "--all"}, "--all is given twice"},
     };
     for (const auto& [args, why] : bad)
         EXPECT_NE(verdicts(args, 2).find(why), std::string::npos) << why;
-    EXPECT_NE(verdicts({"--length", "6..7", "--all", "--cases", "/nonexistent/dir/c"}, 2)
-                  .find("cannot write"),
+    // A cases file that cannot be made is a failure at run time.
+    EXPECT_NE(verdicts({"--length", "6..7", "--all", "--cases", "/nonexistent/dir/c"}, 1)
+                  .find("writing /nonexistent/dir/c failed: No such file or directory"),
               std::string::npos);
+}
+
+// A stop between blocks: the length it cut says so, for a merge of shards
+// to see; a whole run says complete.
+TEST(VerdictsCommand, ALengthCutShortByAStopIsMarkedIncomplete) {
+    VerdictsOptions o = parseVerdictsOptions(
+        {"--length", "6..8", "--trials", "10000", "--seed", "1", "--threads", "1"});
+    std::atomic<bool> stop{false};
+    std::vector<LengthTally> tallies;
+    VerdictsSink sink;
+    sink.length = [&](const LengthTally& t) { tallies.push_back(t); };
+    sink.progress = [&](int64_t) { stop = true; }; // after the first block of 4096
+    EXPECT_FALSE(runVerdicts(o, &stop, sink));
+    ASSERT_EQ(tallies.size(), 1u);
+    EXPECT_EQ(tallies[0].lines, 4096);
+    EXPECT_FALSE(tallies[0].complete);
+
+    const std::string whole = verdicts({"--length", "6..8", "--trials", "5000", "--json"});
+    EXPECT_EQ(std::count(whole.begin(), whole.end(), '\n'), 2);
+    EXPECT_EQ(whole.find("\"complete\":false"), std::string::npos);
+    EXPECT_NE(whole.find("\"complete\":true,\"version\""), std::string::npos);
 }
 
 } // namespace

@@ -161,15 +161,31 @@ def verdicts(
     return merge_verdicts((row for part in parts for row in part), bool(options.get("all")))
 
 
-def merge_verdicts(rows: Iterable[dict[str, Any]], enumerated: bool = False) -> list[dict[str, Any]]:
+def merge_verdicts(
+    rows: Iterable[dict[str, Any]], enumerated: bool = False, partial: bool = False
+) -> list[dict[str, Any]]:
     """The shards' rows of each length summed into one, in length order.
 
     Takes the dicts of ``rcalab.verdicts(..., shard=...)`` or the parsed JSON
     lines of ``rcalab-cli verdicts --json --shard I/N``, given in shard order
     (the ``shard`` field is dropped). ``enumerated``: the rows come from
     ``all=True``, so their cases are put back in line order.
+
+    A row with ``"complete": false`` (a shard that was interrupted) raises
+    ValueError naming its length and shard, since its sum would pass for a
+    whole count; with ``partial=True`` it is merged and the length's row says
+    ``"complete": false``.
     """
     by_length: dict[int, list[dict[str, Any]]] = {}
     for row in rows:
+        if row.get("complete") is False and not partial:
+            raise ValueError(
+                f"length {row['length']} of shard {row.get('shard', '0/1')} is partial "
+                f'("complete": false): run that shard again, or merge with partial=True'
+            )
         by_length.setdefault(row["length"], []).append(row)
-    return [_merge_length(by_length[L], enumerated) for L in sorted(by_length)]
+    merged = [_merge_length(by_length[L], enumerated) for L in sorted(by_length)]
+    for row, L in zip(merged, sorted(by_length)):
+        if any("complete" in p for p in by_length[L]):
+            row["complete"] = all(p.get("complete", True) for p in by_length[L])
+    return merged
