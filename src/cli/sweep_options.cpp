@@ -117,9 +117,11 @@ std::vector<BatchSettings> parseConfigLines(const std::vector<std::string>& line
         BatchSettings s = base;
         try {
             OptionsSeen seen;
-            for (size_t i = 0; i < w.size(); ++i)
-                if (seen.take(w[i]), !parseSettingOption(w, i, s))
+            for (size_t i = 0; i < w.size(); ++i) {
+                seen.take(w[i]);
+                if (!parseSettingOption(w, i, s))
                     throw UsageError("'" + w[i] + "' is not a setting of one batch");
+            }
             checkSettings(s);
         } catch (const UsageError& e) {
             throw UsageError(where + " line " + std::to_string(n + 1) + ": " + e.what());

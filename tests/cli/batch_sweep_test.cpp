@@ -184,6 +184,12 @@ TEST(BatchSweep, ConfigurationFileLinesOverTheCommandLine) {
     }
     EXPECT_THROW(parseConfigLines({"--mask R9 --border frozen"}, BatchSettings{}, "list.txt"),
                  UsageError);
+    try {
+        parseConfigLines({"--mask L1 --trials 5 --mask R1"}, BatchSettings{}, "list.txt");
+        ADD_FAILURE() << "a line gave two masks";
+    } catch (const UsageError& e) {
+        EXPECT_EQ(std::string(e.what()), "list.txt line 1: --mask is given twice; give it once");
+    }
 }
 
 TEST(BatchSweep, ConfigurationFileThroughTheCommand) {
