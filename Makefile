@@ -20,8 +20,9 @@ WORKDIR ?= $(CURDIR)/workdir
 deps:
 	./scripts/install-deps.sh
 
+# The two programs and what they link; the tests build in `make test`.
 build: deps
-	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRCALAB_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 run: build
@@ -39,7 +40,7 @@ build-test: deps
 # The Python module is built without sanitizers: an ASan library cannot be
 # loaded into an interpreter that was not built with it.
 python: deps
-	cmake -S . -B $(PY_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRCALAB_PYTHON=ON \
+	cmake -S . -B $(PY_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRCALAB_PYTHON=ON -DRCALAB_TESTS=OFF \
 		-DPYTHON_EXECUTABLE=$(PYTHON)
 	cmake --build $(PY_DIR) -j $(JOBS) --target rcalab_python
 	@echo "the module is for $(PYTHON): PYTHONPATH=$(PY_DIR)/src/python $(PYTHON) -c 'import rcalab'"
@@ -70,6 +71,7 @@ fuzz:
 	done; [ -z "$$failed" ] || { echo "fuzz targets that stopped:$$failed"; exit 1; }
 
 bench: build
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target rcalab-bench
 	$(RELEASE_DIR)/bench/rcalab-bench
 
 screenshot: build

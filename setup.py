@@ -25,7 +25,7 @@ class CMakeBuild(build_ext):
                      Path(self.build_temp).resolve() / "cmake").resolve()
         subprocess.run(
             ["cmake", "-S", str(ROOT), "-B", str(build), "-G", "Ninja",
-             "-DCMAKE_BUILD_TYPE=Release", "-DRCALAB_PYTHON=ON",
+             "-DCMAKE_BUILD_TYPE=Release", "-DRCALAB_PYTHON=ON", "-DRCALAB_TESTS=OFF",
              f"-DPYTHON_EXECUTABLE={sys.executable}"],
             check=True,
         )

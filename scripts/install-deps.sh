@@ -10,6 +10,8 @@ pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed python
 python3-venv python3-pip python3-setuptools \
 xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core time procps \
 help2man dpkg-dev desktop-file-utils"
+# The package test runs lintian on the .deb.
+PACKAGES="$PACKAGES lintian"
 
 # `install-deps.sh --fuzz` adds what the libFuzzer builds need,
 # `install-deps.sh --film` ffmpeg for scripts/film.sh.

@@ -174,7 +174,7 @@ void watchTrials(Bench& wb) {
             return true;
         }
         if (s->trialSteps < s->timeAll) return false;
-        b.form1().Timer1.setEnabled(false);
+        stopRunAtCap(b);
         concludeTrial(b, false);
         return true;
     };

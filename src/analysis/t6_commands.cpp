@@ -2,8 +2,9 @@
 // and 'Siz=71', and the trial generator 'Begim' with Timer6. The sweep
 // driver: each Timer6 tick sets up trial t6Trial and starts the run; the run
 // ends when the trial check ends it or at the IMPROVE trial cap (timeAll
-// steps); its stepTime becomes the trial's tally and Timer6 is armed for the
-// next trial, up to trial 135, which sets up the square and starts no run.
+// steps); the number of steps it ran becomes the trial's tally and Timer6 is
+// armed for the next trial, up to trial 135, which sets up the square and
+// starts no run. 'Stop' and every trial set-up of the user's end the sweep.
 #include "analysis/improve_state.h"
 #include "analysis/t6_registration.h"
 #include "analysis/t6_state.h"
@@ -116,7 +117,7 @@ void watchTrials(Bench& wb) {
         if (!s->trialRunning) return ended;
         if (!ended) {
             if (s->trialSteps < cap->timeAll) return false;
-            b.form1().Timer1.setEnabled(false);
+            stopRunAtCap(b);
         }
         concludeTrial(b);
         return true;

@@ -49,4 +49,9 @@ void showStepTime(Bench& wb) {
     wb.form1().StatusBar1.setText(std::to_string(wb.model().stepTime));
 }
 
+void stopRunAtCap(Bench& wb) {
+    wb.form1().Timer1.setEnabled(false);
+    showStepTime(wb);
+}
+
 } // namespace rca

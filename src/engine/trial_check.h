@@ -26,4 +26,8 @@ void abandonTrial(Bench& wb);
 // The status bar shows the step counter.
 void showStepTime(Bench& wb);
 
+// A driver's trial cap ends the run after a step the batch had no chance to
+// show: the run stops and the status bar shows that step's counter.
+void stopRunAtCap(Bench& wb);
+
 } // namespace rca

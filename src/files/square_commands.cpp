@@ -1,5 +1,6 @@
 // The five square-file slots of the File menu, 'Re 15 9 10' and the one-byte
 // writer Button53.
+#include "engine/trial_check.h"
 #include "files/preset_byte.h"
 #include "files/square_codec.h"
 #include "files/square_reset.h"
@@ -54,7 +55,10 @@ void readAndRedraw(Bench& wb, int slot) {
     wb.run("Button3Click");
 }
 
+// A read set-up is a trial of the user's: a driver's run under way (the T=6
+// sweep) must not tally it.
 void readSquare(Bench& wb, int slot, bool clearFirst) {
+    abandonTrial(wb);
     resetForSquareRead(wb.model(), false);
     if (clearFirst) wb.run("Button8Click");
     resetReadControls(wb);
@@ -62,6 +66,7 @@ void readSquare(Bench& wb, int slot, bool clearFirst) {
 }
 
 void readSquare5(Bench& wb) {
+    abandonTrial(wb);
     resetForSquareRead(wb.model(), true);
     resetSetUpControls(wb, 0, 704);
     readSlot(wb, 5);
@@ -80,6 +85,7 @@ void readSquare2(Bench& wb) {
 // 'Re 15 9 10': B at 3, 4 and 9 on ten cells.
 void readBuiltIn(Bench& wb) {
     Model& m = wb.model();
+    abandonTrial(wb);
     wb.run("Button8Click");
     m.lineLength = m.squareRows = m.squareCols = 10;
     wb.form1().Edit1.setText("10");

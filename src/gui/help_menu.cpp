@@ -24,20 +24,20 @@ QString aboutText() {
         .arg(QLatin1String(rca::programVersion), built.toString(Qt::ISODate));
 }
 
-QString installedGuidePath() {
-    // The programs live in bin/ of the prefix, the docs in its doc folder.
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/" RCALAB_DOCS_FROM_BIN "/guide.md"));
-}
-
 namespace {
 
+bool isInside(const QString& dir, const QString& tree) {
+    const QString d = QFileInfo(dir).canonicalFilePath();
+    const QString t = QFileInfo(tree).canonicalFilePath();
+    return !t.isEmpty() && (d == t || d.startsWith(t + QLatin1Char('/')));
+}
+
 void openGuide(QWidget* window) {
-    const QString guide = installedGuidePath();
+    const QString guide = userGuidePath(QCoreApplication::applicationDirPath());
     if (QFileInfo::exists(guide) && QDesktopServices::openUrl(QUrl::fromLocalFile(guide))) return;
     QMessageBox::information(
         window, QStringLiteral("User guide"),
-        QStringLiteral("The user guide is docs/guide.md of the source, installed as %1%2.")
+        QStringLiteral("The user guide is docs/guide.md of the source, looked for as %1%2.")
             .arg(QDir::toNativeSeparators(guide),
                  QFileInfo::exists(guide) ? QStringLiteral(" (no program here opens it)")
                                           : QStringLiteral(" (not installed here)")));
@@ -45,10 +45,19 @@ void openGuide(QWidget* window) {
 
 } // namespace
 
+QString userGuidePath(const QString& programDir) {
+    // The programs live in bin/ of the prefix, the docs in its doc folder.
+    const QString installed =
+        QDir::cleanPath(programDir + QStringLiteral("/" RCALAB_DOCS_FROM_BIN "/docs/guide.md"));
+    if (!QFileInfo::exists(installed) && isInside(programDir, QStringLiteral(RCALAB_BUILD_TREE)))
+        return QStringLiteral(RCALAB_SOURCE_TREE "/docs/guide.md");
+    return installed;
+}
+
 void addHelpItems(MenuBinding& menus, QWidget* window) {
     auto* guide = new QAction(QStringLiteral("User guide"), window);
     guide->setObjectName(QStringLiteral("UserGuide"));
-    guide->setToolTip(QStringLiteral("User guide — open the installed docs/guide.md"));
+    guide->setToolTip(QStringLiteral("User guide — open docs/guide.md"));
     QObject::connect(guide, &QAction::triggered, window, [window] { openGuide(window); });
     menus.addExtra("Help", guide);
     auto* about = new QAction(QStringLiteral("About rcalab"), window);

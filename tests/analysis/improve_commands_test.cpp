@@ -136,6 +136,9 @@ TEST_F(Improve, TheCapHoldsWhenTheRunGoesBackwards) {
     runTrial();
     EXPECT_FALSE(f.Timer1.enabled());
     EXPECT_EQ(s.criticalValue, 5);
+    // The status bar shows the capped step, not the one before it.
+    EXPECT_EQ(m.stepTime, -5);
+    EXPECT_EQ(f.StatusBar1.text(), "-5");
     EXPECT_EQ(m.rcaTable[1], 0) << "the rejected flip is undone";
     EXPECT_TRUE(f.Timer5.enabled());
 }

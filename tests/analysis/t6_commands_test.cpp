@@ -1,5 +1,6 @@
 // The 'T=6' menu: 'Begim' and its sweep, the view switches, and the two
 // windows 'Show T6' and 'T6 Graf'.
+#include "analysis/improve_state.h"
 #include "analysis/t6_state.h"
 #include "analysis/tform14.h"
 #include "analysis/tform5.h"
@@ -7,6 +8,9 @@
 #include "files/workdir_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 using namespace rca;
 using namespace filestest;
@@ -252,20 +256,44 @@ TEST_F(T6, TheSweepClearsWithTheMainClearAndDrawsNoFrame) {
     EXPECT_EQ(initialClear, 0);
 }
 
-// The user's 'Stop', or a trial of their own, ends the sweep: their next run
-// is not tallied and Timer6 sets up nothing more.
+// The user's 'Stop', or any trial set-up of theirs, ends the sweep: their
+// next run is not tallied and Timer6 sets up nothing more.
 TEST_F(T6, StopOrAUserSetUpEndsThePendingSweep) {
-    for (bool stopFirst : {true, false}) {
+    const std::vector<std::vector<const char*>> setUps = {{"Button7Click", "Button58Click"},
+                                                          {"Button58Click"},
+                                                          {"Button106Click"},
+                                                          {"XXX1Click"},
+                                                          {"Button93Click"},
+                                                          {"Button101Click"},
+                                                          {"ReadCA1Click"},
+                                                          {"Button22Click"},
+                                                          {"Rsq31Click"},
+                                                          {"sq41Click"},
+                                                          {"Rsq51Click"},
+                                                          {"N159101Click"}};
+    for (const auto& handlers : setUps) {
+        const std::string setUp = handlers.back();
         wb.run("Begim1Click");
         wb.run("Timer6Timer");
-        if (stopFirst) wb.run("Button7Click");
-        wb.run("Button58Click"); // 'Random'
-        wb.run("Button6Click");  // 'GO'
+        for (const char* handler : handlers)
+            wb.run(handler);
+        wb.run("Button6Click"); // 'GO'
         runTrial();
-        EXPECT_EQ(s.t6Trial, 0) << stopFirst;
-        EXPECT_EQ(s.t6Tallies[0], 0) << stopFirst;
-        EXPECT_FALSE(f.Timer6.enabled()) << stopFirst;
+        wb.run("Timer6Timer");
+        EXPECT_EQ(s.t6Trial, 0) << setUp;
+        EXPECT_EQ(s.t6Tallies[0], 0) << setUp;
+        EXPECT_FALSE(f.Timer6.enabled()) << setUp;
     }
+}
+
+// The capped trial's last step is the one the status bar shows.
+TEST_F(T6, ACappedTrialShowsItsLastStep) {
+    wb.state<ImproveState>().timeAll = 7;
+    wb.run("Begim1Click");
+    wb.run("Timer6Timer");
+    runTrial();
+    EXPECT_EQ(s.t6Tallies[0], 7);
+    EXPECT_EQ(f.StatusBar1.text(), std::to_string(m.stepTime));
 }
 
 TEST_F(T6, IzAcjunApresFlipsAndRedraws) {

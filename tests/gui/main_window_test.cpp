@@ -2,6 +2,7 @@
 // core changes reach widgets, and the picture shows what the core drew.
 #include "files/workdir.h"
 #include "gui/canvas_view.h"
+#include "gui/help_menu.h"
 #include "gui/main_window.h"
 #include "state/version.h"
 
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -46,6 +49,7 @@ class MainWindowTest : public QObject {
     void batchDockShowsTheHiddenLabels();
     void windowComesBackWhereItWasClosed();
     void helpMenuHasAboutAndTheGuide();
+    void theGuideFromTheBuildTreeOrTheInstalledPrefix();
 
   private:
     QTemporaryDir dir_;
@@ -318,6 +322,20 @@ void MainWindowTest::helpMenuHasAboutAndTheGuide() {
     QVERIFY2(said.contains(QStringLiteral("rcalab %1").arg(QLatin1String(rca::programVersion))),
              qPrintable(said));
     QVERIFY(said.contains(QRegularExpression(QStringLiteral("built 20\\d\\d-\\d\\d-\\d\\d"))));
+}
+
+void MainWindowTest::theGuideFromTheBuildTreeOrTheInstalledPrefix() {
+    // This program sits in the build tree, where no guide is installed.
+    const QString fromBuild = rcagui::userGuidePath(QCoreApplication::applicationDirPath());
+    QVERIFY2(QFileInfo::exists(fromBuild), qPrintable(fromBuild));
+    QVERIFY(fromBuild.endsWith(QStringLiteral("/docs/guide.md")));
+    QTemporaryDir prefix;
+    const QString installed = prefix.path() + QStringLiteral("/share/doc/rcalab/docs/guide.md");
+    QVERIFY(QDir().mkpath(QFileInfo(installed).path()));
+    QFile file(installed);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(rcagui::userGuidePath(prefix.path() + QStringLiteral("/bin")), installed);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,6 +1,8 @@
 #!/bin/sh
-# The Debian package of a build: its file list and dependencies, and its
-# programs run from where dpkg -x unpacked them, in a folder of their own.
+# The Debian package of a build: its file list and dependencies, its
+# changelog and links of its docs, lintian's errors where lintian is
+# installed, and its programs run from where dpkg -x unpacked them, in a
+# folder of their own.
 # usage: check_deb.sh BUILD_DIR VERSION
 set -eu
 build=$1
@@ -19,8 +21,9 @@ failed=0
 dpkg-deb -c "$deb" | awk '{print $6}' >"$out/files"
 for f in usr/bin/rcalab usr/bin/rcalab-cli usr/share/applications/rcalab.desktop \
     usr/share/icons/hicolor/scalable/apps/rcalab.svg usr/share/man/man1/rcalab.1.gz \
-    usr/share/man/man1/rcalab-cli.1.gz usr/share/doc/rcalab/guide.md \
-    usr/share/doc/rcalab/guide/trial.png; do
+    usr/share/man/man1/rcalab-cli.1.gz usr/share/doc/rcalab/README.md \
+    usr/share/doc/rcalab/docs/guide.md usr/share/doc/rcalab/docs/guide/trial.png \
+    usr/share/doc/rcalab/copyright usr/share/doc/rcalab/changelog.gz; do
     grep -qx "\./$f" "$out/files" || { echo "not in the package: /$f"; failed=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -29,6 +32,23 @@ for lib in libqt6widgets6 libqt6charts6 libc6; do
 done
 
 dpkg -x "$deb" "$out/root"
+doc="$out/root/usr/share/doc/rcalab"
+top=$(gzip -dc "$doc/changelog.gz" | head -n 1)
+case "$top" in
+"rcalab ($version) "*) ;;
+*) echo "the changelog's last entry is not $version: $top"; failed=1 ;;
+esac
+# Every relative link of the installed docs names an installed file.
+find "$doc" -name '*.md' | while read -r md; do
+    grep -o '](\([^)]*\))' "$md" | sed 's/^](//; s/)$//; s/#.*//' | while read -r link; do
+        case "$link" in "" | http://* | https://* | mailto:*) continue ;; esac
+        [ -e "$(dirname "$md")/$link" ] || echo "${md#"$doc"/}: $link"
+    done
+done >"$out/broken"
+[ ! -s "$out/broken" ] || { echo "links to files not installed:"; cat "$out/broken"; failed=1; }
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" || failed=1
+fi
 mkdir "$out/elsewhere"
 cd "$out/elsewhere"
 for p in rcalab rcalab-cli; do
