@@ -51,7 +51,7 @@ def test_random_calls_return_or_raise(workdir, script):
     for verb, *args in script:
         try:
             getattr(w, verb)(*args)
-        except (rcalab.ScriptError, ValueError, TypeError, OverflowError, IndexError) as e:
+        except (rcalab.ScriptError, OSError, ValueError, TypeError, OverflowError, IndexError) as e:
             assert str(e)
 
 
