@@ -118,6 +118,9 @@ std::string numberText(const py::handle& v) {
 std::string valueText(std::optional<rca::FieldKind> kind, const py::object& value) {
     if (py::isinstance<py::str>(value)) return value.cast<std::string>();
     const bool sequence = py::isinstance<py::sequence>(value) || py::hasattr(value, "__array__");
+    if (!sequence && kind == rca::FieldKind::Cells)
+        throw py::type_error("a line takes a str of cell letters or a sequence of cells, not " +
+                             std::string(py::str(value.get_type().attr("__name__"))));
     if (!sequence) return numberText(value);
     py::list items = py::module_::import("builtins").attr("list")(
         py::hasattr(value, "tolist") ? value.attr("tolist")() : value);

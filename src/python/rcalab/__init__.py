@@ -12,6 +12,7 @@ sweeps and verdicts on a Dask cluster.
 """
 from __future__ import annotations
 
+import inspect
 import os
 from typing import Any, Iterable, Optional, Union
 
@@ -209,13 +210,23 @@ def _check_sweep(**options: Any) -> None:
     """Raises what ``sweep(**options)`` would raise for its options, running nothing."""
     options.pop("progress", None)
     opt.flag("arrays", options.pop("arrays", False))
-    _core.sweep(**_sweep_args(**options), progress=None, check_only=True)
+    _core.sweep(**_bound("sweep", _sweep_args, **options), progress=None, check_only=True)
 
 
 def _check_verdicts(length: Any, **options: Any) -> None:
     """Raises what ``verdicts(length, **options)`` would raise for its options."""
     options.pop("progress", None)
-    _core.verdicts(**_verdicts_args(length, **options), progress=None, check_only=True)
+    args = _bound("verdicts", _verdicts_args, length, **options)
+    _core.verdicts(**args, progress=None, check_only=True)
+
+
+def _bound(name: str, convert: Any, *args: Any, **options: Any) -> dict[str, Any]:
+    """convert(*args, **options), a wrong keyword named as the public call's."""
+    try:
+        inspect.signature(convert).bind(*args, **options)
+    except TypeError as e:
+        raise TypeError(f"{name}(): {e}") from None
+    return convert(*args, **options)
 
 
 def _columns(rows: list[dict[str, Any]]) -> dict[str, Any]:
