@@ -214,11 +214,34 @@ def test_batch_options_are_checked_in_python_words(kwargs, error, words):
         ({"masks": "5..2x0"}, ValueError, "'5..2' is an empty range"),
         ({"masks": "L1", "configs": "x"}, ValueError, "configs gives the whole list"),
         ({"lengths": 20}, TypeError, "lengths must be"),
+        ({"masks": ["L1", "R1", "R2"]}, ValueError,
+         "for one mask write masks=[['L1', 'R1', 'R2']] or masks='L1,R1,R2'; "
+         "for one mask per box write masks='L1;R1;R2'"),
+        ({"masks": []}, ValueError, "masks: an empty list runs nothing"),
+        ({"lengths": []}, ValueError, "lengths: an empty list runs nothing"),
+        ({"borders": ""}, ValueError, "borders: '' names nothing"),
+        ({"configs": ""}, ValueError, "configs: '' names no file"),
+        ({"threads": True}, TypeError, "threads must be an int, not bool"),
+        ({"arrays": "yes"}, TypeError, "arrays must be True or False"),
     ],
 )
 def test_sweep_options_are_checked_in_python_words(kwargs, error, words):
     with pytest.raises(error, match=re.escape(words)):
         rcalab.sweep(trials=1, **kwargs)
+
+
+def test_one_mask_of_boxes_reads_alike_in_batch_and_sweep():
+    one = rcalab.sweep(masks=[["L1", "R1", "R2"]], trials=30, seed=2)
+    assert [r["mask"] for r in one] == ["L1,R1,R2"]
+    assert rcalab.batch(mask=["L1", "R1", "R2"], trials=30, seed=2)["mask"] == "L1,R1,R2"
+    assert [r["mask"] for r in rcalab.sweep(masks="L1;R1", trials=5, seed=2)] == ["L1", "R1"]
+
+
+def test_the_package_names_each_public_call_once():
+    assert len(rcalab.__all__) == len(set(rcalab.__all__))
+    assert {"verdicts", "FileError", "RcalabWarning"} <= set(rcalab.__all__)
+    assert all(getattr(rcalab, name).__doc__ for name in rcalab.__all__ if name != "__version__")
+    assert "verdicts()" in rcalab.__doc__
 
 
 def test_version_and_module_entry_point():
