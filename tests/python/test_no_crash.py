@@ -16,7 +16,8 @@ names = st.sampled_from([
 ]) | st.text(max_size=12)
 values = st.one_of(numbers.map(str), st.sampled_from(["AAAB", "C" * 101, "", "1e999", "nan",
                                                       "-", "0x10", "AAAAAA BBB"]),
-                   st.text(max_size=12))
+                   st.text(max_size=12), numbers, st.floats(), st.booleans(),
+                   st.lists(st.one_of(numbers, st.sampled_from(["A", "Q", 1.5])), max_size=5))
 edits = st.sampled_from(["Edit1", "Edit2", "Edit7", "Edit10", "TForm10.Edit1", "Button58"])
 clickable = st.sampled_from(["Button58", "Button2", "Button3", "Button6", "Button8", "CheckBox33",
                              "ReadCA1", "Rsq51", "Readmask1", "READFROMFILE1", "ShowCA1",
