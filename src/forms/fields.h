@@ -44,7 +44,7 @@ class Fields {
 
     template <class T> void add(const std::string& name, T* v, Range r = Range::of<T>()) {
         static_assert(std::is_arithmetic_v<T>);
-        kinds_[name] = std::is_same_v<T, bool>        ? FieldKind::Flag
+        kinds_[name] = std::is_same_v<T, bool>       ? FieldKind::Flag
                        : std::is_floating_point_v<T> ? FieldKind::Real
                                                      : FieldKind::Whole;
         addScalar(

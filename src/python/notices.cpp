@@ -16,9 +16,13 @@ struct FileFailure {
 
 // "cannot read FILE: CAUSE" and its kin, as the file commands word them.
 std::optional<FileFailure> fileFailure(const std::string& notice) {
-    static const std::array<const char*, 7> openings = {
-        "cannot read the base table ", "cannot read ", "cannot write ", "cannot create ",
-        "cannot delete ", "cannot record strips into ", "cannot show "};
+    static const std::array<const char*, 7> openings = {"cannot read the base table ",
+                                                        "cannot read ",
+                                                        "cannot write ",
+                                                        "cannot create ",
+                                                        "cannot delete ",
+                                                        "cannot record strips into ",
+                                                        "cannot show "};
     for (const char* opening : openings) {
         const std::string head = opening;
         if (notice.compare(0, head.size(), head) != 0) continue;
@@ -52,12 +56,13 @@ void raiseNotices(const std::vector<std::string>& notices, bool mayRaise) {
     for (const std::string& n : notices) {
         const auto file = fileFailure(n);
         if (mayRaise && file && !failure) {
-            failure = rcalab.attr("FileError")(decoded(n), decoded(file->file),
-                                                decoded(file->cause));
+            failure =
+                rcalab.attr("FileError")(decoded(n), decoded(file->file), decoded(file->cause));
             continue;
         }
         // Level 2: the line that called the workbench, past rcalab's own.
-        if (PyErr_WarnEx(rcalab.attr("RcalabWarning").ptr(), py::str(decoded(n)).cast<std::string>().c_str(), 2) != 0)
+        if (PyErr_WarnEx(rcalab.attr("RcalabWarning").ptr(),
+                         py::str(decoded(n)).cast<std::string>().c_str(), 2) != 0)
             throw py::error_already_set();
     }
     if (failure) {

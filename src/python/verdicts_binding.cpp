@@ -82,8 +82,8 @@ py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
                     std::optional<int64_t> stepLimit, std::optional<int64_t> threads,
                     std::optional<Pair> shard, bool cases, const py::object& progress,
                     bool checkOnly) {
-    std::vector<std::string> args = {
-        "--length", std::to_string(length.first) + ".." + std::to_string(length.second)};
+    std::vector<std::string> args = {"--length", std::to_string(length.first) + ".." +
+                                                     std::to_string(length.second)};
     if (all) args.push_back("--all");
     addOption(args, "--trials", trials);
     addOption(args, "--seed", seed);
@@ -124,8 +124,9 @@ py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
             sink.progress = [&job](int64_t lines) { job->done = lines; };
             rca::runVerdicts(job->options, stop, sink);
         },
-        progress.is_none() ? std::function<void()>()
-                           : [&progress, &job, total] { progress(std::min(job->done.load(), total), total); });
+        progress.is_none()
+            ? std::function<void()>()
+            : [&progress, &job, total] { progress(std::min(job->done.load(), total), total); });
     if (outcome.abandoned) {
         py::setattr(outcome.raised->value(), "result", py::none());
         throw *outcome.raised;
@@ -144,9 +145,9 @@ py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
 
 void bindVerdicts(py::module_& m) {
     m.def("verdicts", &verdicts, py::arg("length"), py::kw_only(), py::arg("all"),
-          py::arg("trials"), py::arg("seed"), py::arg("bcount"), py::arg("mask"),
-          py::arg("border"), py::arg("step_limit"), py::arg("threads"), py::arg("shard"),
-          py::arg("cases"), py::arg("progress"), py::arg("check_only") = false,
+          py::arg("trials"), py::arg("seed"), py::arg("bcount"), py::arg("mask"), py::arg("border"),
+          py::arg("step_limit"), py::arg("threads"), py::arg("shard"), py::arg("cases"),
+          py::arg("progress"), py::arg("check_only") = false,
           "The verdicts of lengths MIN .. MAX-1 (see rcalab.verdicts).");
 }
 

@@ -122,8 +122,9 @@ std::string valueText(std::optional<rca::FieldKind> kind, const py::object& valu
         throw py::type_error("a line takes a str of cell letters or a sequence of cells, not " +
                              std::string(py::str(value.get_type().attr("__name__"))));
     if (!sequence) return numberText(value);
-    py::list items = py::module_::import("builtins").attr("list")(
-        py::hasattr(value, "tolist") ? value.attr("tolist")() : value);
+    py::list items =
+        py::module_::import("builtins")
+            .attr("list")(py::hasattr(value, "tolist") ? value.attr("tolist")() : value);
     std::string text;
     for (const py::handle& item : items) {
         if (kind == rca::FieldKind::Cells) {
@@ -131,7 +132,8 @@ std::string valueText(std::optional<rca::FieldKind> kind, const py::object& valu
                 text += item.cast<std::string>();
                 continue;
             }
-            const long long code = py::module_::import("operator").attr("index")(item).cast<long long>();
+            const long long code =
+                py::module_::import("operator").attr("index")(item).cast<long long>();
             if (code < 0 || code > 2)
                 throw py::value_error("a cell is 0 (C), 1 (B) or 2 (A), not " +
                                       std::to_string(code));
@@ -154,8 +156,9 @@ class PyWorkbench {
         auto core = std::make_shared<Core>();
         const std::filesystem::path folder = workdir.value_or("");
         WatchedCall call;
-        WatchOutcome outcome =
-            call.run([core, folder] { core->script = std::make_unique<rca::Script>(core->out, core->err, folder); });
+        WatchOutcome outcome = call.run([core, folder] {
+            core->script = std::make_unique<rca::Script>(core->out, core->err, folder);
+        });
         if (outcome.raised) throw *outcome.raised;
         core_ = core;
         deliverNotices(false);
@@ -268,7 +271,8 @@ class PyWorkbench {
 
     const rca::Control* control(const std::string& ref) const {
         const size_t dot = ref.find('.');
-        rca::Form* f = core_->script->workbench().form(dot == std::string::npos ? "TForm1" : ref.substr(0, dot));
+        rca::Form* f = core_->script->workbench().form(
+            dot == std::string::npos ? "TForm1" : ref.substr(0, dot));
         return f ? f->find(dot == std::string::npos ? ref : ref.substr(dot + 1)) : nullptr;
     }
 
@@ -326,13 +330,11 @@ void bindWorkbench(py::module_& m) {
         .def(py::init<std::optional<std::filesystem::path>>(), py::arg("workdir") = py::none())
         .def_property_readonly("workdir", &W::folder)
         .def_property_readonly("notices", &W::notices)
-        .def("type",
-             [](W& w, const std::string& c, const std::string& t) {
-                 w.line("type " + c + " " + quoted(t));
-             })
+        .def("type", [](W& w, const std::string& c,
+                        const std::string& t) { w.line("type " + c + " " + quoted(t)); })
         .def("click", [](W& w, const std::string& c) { w.line("click " + c); })
-        .def("check", [](W& w, const std::string& c,
-                         bool on) { w.line("check " + c + (on ? " 1" : " 0")); })
+        .def("check",
+             [](W& w, const std::string& c, bool on) { w.line("check " + c + (on ? " 1" : " 0")); })
         .def("select", [](W& w, const std::string& c,
                           long long i) { w.line("select " + c + " " + std::to_string(i)); })
         .def("updown",
