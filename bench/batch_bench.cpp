@@ -1,5 +1,5 @@
-#include "cli/batch_options.h"
-#include "cli/sweep_runner.h"
+#include "headless/batch_options.h"
+#include "headless/sweep_runner.h"
 #include "engine/headless_batch.h"
 
 #include <atomic>

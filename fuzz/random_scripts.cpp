@@ -5,7 +5,7 @@
 //
 //   random_scripts [--scripts N] [--lines N] [--seed S] [--only K] [--print]
 //   random_scripts --dict FILE     writes libFuzzer's dictionary
-#include "cli/script.h"
+#include "script/script.h"
 #include "files/workdir.h"
 #include "script_vocabulary.h"
 

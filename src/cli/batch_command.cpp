@@ -20,24 +20,6 @@ const char* batchUsage =
 
 } // namespace
 
-HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start) {
-    HeadlessBatchConfig c;
-    c.mask = s.mask.value_or(start.mask);
-    c.borderMode = s.borderMode;
-    c.lengthMin = s.lengthMin;
-    c.lengthMax = s.lengthMax;
-    c.trials = s.trials;
-    c.stepLimit = s.stepLimit;
-    c.randomState = start.randomState;
-    return c;
-}
-
-HeadlessBatchConfig batchConfigFor(const BatchOptions& options) {
-    HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
-    seedBatch(config, options.seed);
-    return config;
-}
-
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const std::atomic<bool>* stop) {
     BatchOptions options;

@@ -1,8 +1,7 @@
 #pragma once
 // `rcalab-cli batch`: the workbench's batch mode from the command line.
-#include "cli/batch_options.h"
-#include "cli/batch_start_state.h"
 #include "engine/headless_batch.h"
+#include "headless/batch_configs.h"
 
 #include <atomic>
 #include <iosfwd>
@@ -14,12 +13,6 @@ namespace rca {
 // Exit codes besides 0.
 constexpr int usageExitCode = 2;
 constexpr int interruptedExitCode = 130;
-
-// The batch the settings describe, from the workbench's start-up state.
-HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start);
-
-// The batch the options describe: settings, start-up state and seed.
-HeadlessBatchConfig batchConfigFor(const BatchOptions& options);
 
 // `args` are the words after "batch"; the batch stops between trials once
 // `*stop` is true. Returns the exit code.

@@ -1,8 +1,8 @@
 // rcalab-cli: the workbench without a screen.
-#include "cli/script.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
 #include "io/file_problem.h"
+#include "script/script.h"
 #include "state/version.h"
 
 #include <filesystem>

@@ -6,7 +6,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
 #include "cli/subcommands.h"
-#include "cli/verdicts_runner.h"
+#include "headless/verdicts_runner.h"
 
 #include <fstream>
 #include <iostream>

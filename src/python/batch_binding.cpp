@@ -1,10 +1,10 @@
-// The headless batches with typed options: the values fill the same option
-// structs as `rcalab-cli batch` / `sweep`, run on the same code, and the
-// figures come back as dicts of Python numbers. The typed keyword layer with
+// The headless batches with typed options: the values fill the same
+// settings as `rcalab-cli batch` / `sweep`, run on the same code, and the
+// figures come back as dicts of Python values. The typed keyword layer with
 // defaults and progress bars is rcalab/__init__.py.
 #include "bindings.h"
-#include "cli/batch_command.h"
-#include "cli/sweep_command.h"
+#include "headless/batch_configs.h"
+#include "headless/figures.h"
 #include "watched_call.h"
 
 #include <pybind11/stl.h>
@@ -20,17 +20,17 @@ namespace {
 
 using Range = std::pair<int64_t, int64_t>;
 
-py::object valueOf(const rca::ReportField& f) {
-    if (!f.value) return py::none();
-    if (f.isText) return py::str(*f.value);
-    if (*f.value == "true" || *f.value == "false") return py::bool_(*f.value == "true");
-    return py::int_(std::stoll(*f.value));
-}
+struct FigureObject {
+    py::object operator()(std::monostate) const { return py::none(); }
+    py::object operator()(int64_t v) const { return py::int_(v); }
+    py::object operator()(bool v) const { return py::bool_(v); }
+    py::object operator()(const std::string& v) const { return py::str(v); }
+};
 
-py::dict dictOf(const rca::Report& r) {
+py::dict dictOf(const rca::Figures& figures) {
     py::dict out;
-    for (const rca::ReportField& f : r)
-        out[py::str(f.name)] = valueOf(f);
+    for (const rca::Figure& f : figures)
+        out[py::str(f.name)] = std::visit(FigureObject{}, f.value);
     return out;
 }
 
@@ -106,7 +106,7 @@ py::dict batch(int64_t trials, const Range& length, const std::optional<std::str
         reporter(progress, job->done, job->options.settings.trials));
     // A worker still running may be writing its result: nothing is read.
     if (outcome.abandoned) raiseWith(*outcome.raised, py::none());
-    py::dict out = dictOf(rca::batchReport(job->config, job->result));
+    py::dict out = dictOf(rca::batchFigures(job->config, job->result));
     if (outcome.raised) raiseWith(*outcome.raised, out);
     return out;
 }
@@ -139,7 +139,7 @@ rca::SweepOptions sweepOptions(const std::vector<std::string>& masks,
 struct SweepJob {
     std::vector<rca::SweepItem> items;
     int threads = 1;
-    std::vector<rca::Report> rows;
+    std::vector<rca::Figures> rows;
     std::atomic<int64_t> done{0};
 };
 
@@ -164,14 +164,14 @@ py::object sweep(const std::vector<std::string>& masks, const std::vector<Range>
         [job, stop] {
             rca::runSweep(job->items, job->threads, stop,
                           [&job](const rca::SweepItem& item, const rca::HeadlessBatchResult& r) {
-                              job->rows.push_back(rca::sweepReport(item, r));
+                              job->rows.push_back(rca::sweepFigures(item, r));
                               ++job->done;
                           });
         },
         reporter(progress, job->done, static_cast<int64_t>(job->items.size())));
     if (outcome.abandoned) raiseWith(*outcome.raised, py::none());
     py::list out;
-    for (const rca::Report& r : job->rows)
+    for (const rca::Figures& r : job->rows)
         out.append(dictOf(r));
     if (outcome.raised) raiseWith(*outcome.raised, out);
     return out;

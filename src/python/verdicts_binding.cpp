@@ -1,8 +1,8 @@
 // verdicts(): `rcalab-cli verdicts` from Python, one dict per length with the
 // counts and, on request, the NOT and timeout lines as NumPy arrays.
 #include "bindings.h"
-#include "cli/batch_options.h"
-#include "cli/verdicts_runner.h"
+#include "headless/batch_options.h"
+#include "headless/verdicts_runner.h"
 #include "watched_call.h"
 
 #include <pybind11/numpy.h>

@@ -4,8 +4,8 @@
 // its clock and its windows: two of them never meet. rcalab/workbench.py
 // puts Python's types and words on top.
 #include "bindings.h"
-#include "cli/script.h"
 #include "notices.h"
+#include "script/script.h"
 #include "watched_call.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 #include "cli/batch_command.h"
-#include "cli/batch_options.h"
+#include "headless/batch_options.h"
 #include "cli/batch_output.h"
 
 #include <gtest/gtest.h>

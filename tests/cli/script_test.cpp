@@ -1,5 +1,5 @@
 // The script interpreter, run in-process.
-#include "cli/script.h"
+#include "script/script.h"
 #include "files/workdir_fixture.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // ticks on a virtual clock, mouse events, dialog answers, model values and
 // canvas pixels. See docs/scripting.md.
 #include "app/workbench.h"
-#include "cli/cli_host.h"
+#include "script/cli_host.h"
 #include "forms/virtual_clock.h"
 
 #include <atomic>

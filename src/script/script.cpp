@@ -1,4 +1,4 @@
-#include "cli/script.h"
+#include "script/script.h"
 
 #include "files/picture_export.h"
 

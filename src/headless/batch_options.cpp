@@ -1,4 +1,4 @@
-#include "cli/batch_options.h"
+#include "headless/batch_options.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "cli/sweep_options.h"
+#include "headless/sweep_options.h"
 
 #include <fstream>
 #include <limits>

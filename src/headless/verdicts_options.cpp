@@ -1,6 +1,6 @@
-#include "cli/verdicts_options.h"
+#include "headless/verdicts_options.h"
 
-#include "cli/batch_options.h"
+#include "headless/batch_options.h"
 #include "setup/random_line.h"
 
 #include <limits>
