@@ -17,10 +17,12 @@ import os
 from typing import Any, Iterable, Optional, Union
 
 from . import _core
-from . import _options as opt
+from . import _options as _opt
 from ._core import ScriptError, __version__
 from ._options import Lengths, Mask, Progress
 from .workbench import FileError, RcalabWarning, Window, Workbench
+
+ScriptError.__module__ = "rcalab"
 
 __all__ = [
     "Workbench", "Window", "ScriptError", "FileError", "RcalabWarning",
@@ -52,15 +54,15 @@ def batch(
     between trials and raises KeyboardInterrupt; its ``result`` attribute holds
     the figures of the trials played (with ``complete: False``).
     """
-    report, close = opt.progress(progress, "trials")
+    report, close = _opt.progress(progress, "trials")
     try:
         return _core.batch(
-            trials=opt.whole("trials", trials),
-            length=opt.length("length", length),
-            mask=None if mask is None else opt.mask("mask", mask),
-            border=opt.text("border", border),
-            step_limit=opt.whole("step_limit", step_limit),
-            seed=opt.optional_whole("seed", seed),
+            trials=_opt.whole("trials", trials),
+            length=_opt.length("length", length),
+            mask=None if mask is None else _opt.mask("mask", mask),
+            border=_opt.text("border", border),
+            step_limit=_opt.whole("step_limit", step_limit),
+            seed=_opt.optional_whole("seed", seed),
             progress=report,
         )
     finally:
@@ -78,18 +80,18 @@ def _sweep_args(
     threads: Optional[int] = None,
     shard: Union[tuple[int, int], str, None] = None,
 ) -> dict[str, Any]:
-    if configs is not None and not opt.path("configs", configs).strip():
+    if configs is not None and not _opt.path("configs", configs).strip():
         raise ValueError("configs: '' names no file; leave configs out for the lists")
     return dict(
-        masks=opt.masks(masks),
-        lengths=opt.items("lengths", lengths, opt.length, ","),
-        borders=opt.items("borders", borders, opt.text, ","),
+        masks=_opt.masks(masks),
+        lengths=_opt.items("lengths", lengths, _opt.length, ","),
+        borders=_opt.items("borders", borders, _opt.text, ","),
         configs=None if configs is None else os.fspath(configs),
-        trials=opt.whole("trials", trials),
-        step_limit=opt.whole("step_limit", step_limit),
-        seed=opt.optional_whole("seed", seed),
-        threads=opt.optional_whole("threads", threads),
-        shard=opt.shard(shard) or (0, 1),
+        trials=_opt.whole("trials", trials),
+        step_limit=_opt.whole("step_limit", step_limit),
+        seed=_opt.optional_whole("seed", seed),
+        threads=_opt.optional_whole("threads", threads),
+        shard=_opt.shard(shard) or (0, 1),
     )
 
 
@@ -129,8 +131,8 @@ def sweep(
     """
     args = _sweep_args(masks, lengths, borders, configs, trials, step_limit, seed, threads,
                        shard)
-    arrays = opt.flag("arrays", arrays)
-    report, close = opt.progress(progress, "configurations")
+    arrays = _opt.flag("arrays", arrays)
+    report, close = _opt.progress(progress, "configurations")
     try:
         rows = _core.sweep(**args, progress=report)
     finally:
@@ -152,17 +154,17 @@ def _verdicts_args(
     cases: bool = False,
 ) -> dict[str, Any]:
     return dict(
-        length=opt.length("length", length),
-        all=opt.flag("all", all),
-        trials=opt.optional_whole("trials", trials),
-        seed=opt.optional_whole("seed", seed),
-        bcount=opt.optional_whole("bcount", bcount),
-        mask=None if mask is None else opt.mask("mask", mask),
-        border=opt.optional_text("border", border),
-        step_limit=opt.optional_whole("step_limit", step_limit),
-        threads=opt.optional_whole("threads", threads),
-        shard=opt.shard(shard),
-        cases=opt.flag("cases", cases),
+        length=_opt.length("length", length),
+        all=_opt.flag("all", all),
+        trials=_opt.optional_whole("trials", trials),
+        seed=_opt.optional_whole("seed", seed),
+        bcount=_opt.optional_whole("bcount", bcount),
+        mask=None if mask is None else _opt.mask("mask", mask),
+        border=_opt.optional_text("border", border),
+        step_limit=_opt.optional_whole("step_limit", step_limit),
+        threads=_opt.optional_whole("threads", threads),
+        shard=_opt.shard(shard),
+        cases=_opt.flag("cases", cases),
     )
 
 
@@ -199,7 +201,7 @@ def verdicts(
     """
     args = _verdicts_args(length, all, trials, seed, bcount, mask, border, step_limit, threads,
                           shard, cases)
-    report, close = opt.progress(progress, "lines")
+    report, close = _opt.progress(progress, "lines")
     try:
         return _core.verdicts(**args, progress=report)
     finally:
@@ -209,7 +211,7 @@ def verdicts(
 def _check_sweep(**options: Any) -> None:
     """Raises what ``sweep(**options)`` would raise for its options, running nothing."""
     options.pop("progress", None)
-    opt.flag("arrays", options.pop("arrays", False))
+    _opt.flag("arrays", options.pop("arrays", False))
     _core.sweep(**_bound("sweep", _sweep_args, **options), progress=None, check_only=True)
 
 
