@@ -1,6 +1,6 @@
+#include "engine/headless_batch.h"
 #include "headless/batch_options.h"
 #include "headless/sweep_runner.h"
-#include "engine/headless_batch.h"
 
 #include <atomic>
 #include <benchmark/benchmark.h>

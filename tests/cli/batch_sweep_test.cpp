@@ -1,7 +1,7 @@
 #include "cli/batch_command.h"
 #include "cli/batch_interrupt.h"
-#include "headless/batch_options.h"
 #include "cli/sweep_command.h"
+#include "headless/batch_options.h"
 #include "headless/sweep_options.h"
 #include "headless/sweep_runner.h"
 
