@@ -45,10 +45,14 @@ python: deps
 	cmake --build $(PY_DIR) -j $(JOBS) --target rcalab_python
 	@echo "the module is for $(PYTHON): PYTHONPATH=$(PY_DIR)/src/python $(PYTHON) -c 'import rcalab'"
 
+# Last, the notebooks of docs/examples: a cell that raises fails the run.
 test: build-test python
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	RCALAB_CLI=$(PY_DIR)/src/cli/rcalab-cli PYTHONPATH=$(PY_DIR)/src/python \
 		$(PYTHON) -m pytest -q -p no:cacheprovider tests/python
+	PYDEVD_DISABLE_FILE_VALIDATION=1 PYTHONPATH=$(CURDIR)/$(PY_DIR)/src/python \
+		$(PYTHON) -m nbconvert --to notebook --execute \
+		--output-dir $(PY_DIR)/notebooks docs/examples/*.ipynb
 
 # Each fuzz target runs FUZZ_SECONDS on a copy of its corpus (clang,
 # libFuzzer, ASan + UBSan); new inputs that find faults belong in

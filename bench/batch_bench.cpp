@@ -1,6 +1,6 @@
-#include "cli/batch_options.h"
-#include "cli/sweep_runner.h"
 #include "engine/headless_batch.h"
+#include "headless/batch_options.h"
+#include "headless/sweep_runner.h"
 
 #include <atomic>
 #include <benchmark/benchmark.h>

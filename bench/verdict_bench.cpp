@@ -1,7 +1,7 @@
 // Every start line of one length judged (`rcalab-cli verdicts --length L..L+1
 // --all`, start-up mask, Circle), on one thread and on two; and the single-
 // line verdict that the cases file uses, for comparison.
-#include "cli/verdicts_runner.h"
+#include "headless/verdicts_runner.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The command lines of `batch` and `sweep`, and the lines of a --configs
 // file. The first byte picks which; words are split at white space.
-#include "cli/batch_options.h"
-#include "cli/sweep_options.h"
+#include "headless/batch_options.h"
+#include "headless/sweep_options.h"
 
 #include <cstdint>
 #include <sstream>

@@ -5,8 +5,8 @@
 //
 //   random_scripts [--scripts N] [--lines N] [--seed S] [--only K] [--print]
 //   random_scripts --dict FILE     writes libFuzzer's dictionary
-#include "cli/script.h"
 #include "files/workdir.h"
+#include "script/script.h"
 #include "script_vocabulary.h"
 
 #include <csignal>

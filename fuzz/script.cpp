@@ -1,6 +1,6 @@
 // Whole scripts against a fresh workbench in a ready working directory.
 // Virtual time is bounded so an input cannot ask for hours of ticks.
-#include "cli/script.h"
+#include "script/script.h"
 #include "files/workdir.h"
 
 #include <cctype>

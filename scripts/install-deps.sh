@@ -7,6 +7,7 @@ PACKAGES="g++ cmake ninja-build make pkg-config clang-format \
 qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev libgl-dev \
 libgtest-dev libgmock-dev libbenchmark-dev \
 pybind11-dev python3-dev python3-numpy python3-pytest python3-distributed python3-hypothesis python3-tqdm \
+jupyter-nbconvert python3-ipykernel python3-matplotlib \
 python3-venv python3-pip python3-setuptools \
 xvfb xauth libxkbcommon-x11-0 libxcb-cursor0 fonts-dejavu-core time procps \
 help2man dpkg-dev desktop-file-utils"

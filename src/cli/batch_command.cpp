@@ -3,7 +3,7 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
-#include "cli/command_options.h"
+#include "headless/command_options.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
 
@@ -21,24 +21,6 @@ const char* batchUsage =
     "  Lengths are drawn from MIN to MAX-1 (default 20..40). See docs/batch.md.\n";
 
 } // namespace
-
-HeadlessBatchConfig batchConfig(const BatchSettings& s, const StartUpState& start) {
-    HeadlessBatchConfig c;
-    c.mask = s.mask.value_or(start.mask);
-    c.borderMode = s.borderMode;
-    c.lengthMin = s.lengthMin;
-    c.lengthMax = s.lengthMax;
-    c.trials = s.trials;
-    c.stepLimit = s.stepLimit;
-    c.randomState = start.randomState;
-    return c;
-}
-
-HeadlessBatchConfig batchConfigFor(const BatchOptions& options) {
-    HeadlessBatchConfig config = batchConfig(options.settings, workbenchStartUpState());
-    seedBatch(config, options.seed);
-    return config;
-}
 
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     std::atomic<bool>* stop) {

@@ -1,6 +1,6 @@
 #include "cli/batch_interrupt.h"
 
-#include "cli/exit_codes.h"
+#include "script/exit_codes.h"
 
 namespace rca {
 

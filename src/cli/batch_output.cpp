@@ -1,7 +1,5 @@
 #include "cli/batch_output.h"
 
-#include "state/version.h"
-
 #include <algorithm>
 #include <ostream>
 
@@ -9,60 +7,25 @@ namespace rca {
 
 namespace {
 
-void number(Report& r, const std::string& name, int64_t v) {
-    r.push_back({name, std::to_string(v), false});
-}
-
-void text(Report& r, const std::string& name, const std::string& v) {
-    r.push_back({name, v, true});
-}
-
-// A class: its count, its time sum and their average, truncated toward zero
-// and missing while the count is 0.
-void timedClass(Report& r, const std::string& name, int64_t count, int64_t sum) {
-    number(r, name + "Count", count);
-    number(r, name + "TimeSum", sum);
-    std::optional<std::string> average;
-    if (count != 0) average = std::to_string(sum / count);
-    r.push_back({name + "Average", average, false});
-}
+struct FigureText {
+    ReportField operator()(std::monostate) const { return {name, std::nullopt, false}; }
+    ReportField operator()(int64_t v) const { return {name, std::to_string(v), false}; }
+    ReportField operator()(bool v) const { return {name, v ? "true" : "false", false}; }
+    ReportField operator()(const std::string& v) const { return {name, v, true}; }
+    const std::string& name;
+};
 
 } // namespace
 
-Report batchReport(const HeadlessBatchConfig& c, const HeadlessBatchResult& res) {
-    const WideBatchStats& s = res.stats;
+Report reportOf(const Figures& figures) {
     Report r;
-    // A figure can be traced to the program that made it.
-    text(r, "version", programVersion);
-    text(r, "mask", maskText(c.mask));
-    number(r, "leftMask", maskBits(c.mask.left));
-    number(r, "rightMask", maskBits(c.mask.right));
-    text(r, "border", c.borderMode == 0 ? "frozen" : "circle");
-    number(r, "batchLengthMin", c.lengthMin);
-    number(r, "batchLengthMax", c.lengthMax);
-    number(r, "trialsPerBatch", c.trials);
-    number(r, "stepLimit", c.stepLimit);
-    number(r, "randomState", c.randomState);
-    r.push_back({"seed", c.seed ? std::optional(std::to_string(*c.seed)) : std::nullopt, false});
-    number(r, "trialCount", s.trialCount);
-    number(r, "timeoutCount", s.timeoutCount);
-    number(r, "zeroDriftCount", s.zeroDriftCount);
-    number(r, "nonZeroDriftCount", s.nonZeroDriftCount);
-    timedClass(r, "kept", s.keptCount, s.keptTimeSum);
-    timedClass(r, "keptEven", s.keptEvenCount, s.keptEvenTimeSum);
-    timedClass(r, "keptOdd", s.keptOddCount, s.keptOddTimeSum);
-    number(r, "bothThreeCount", s.bothThreeCount);
-    timedClass(r, "changedEven", s.changedEvenCount, s.changedEvenTimeSum);
-    timedClass(r, "changedOdd", s.changedOddCount, s.changedOddTimeSum);
-    timedClass(r, "drift1", s.drift1Count, s.drift1TimeSum);
-    timedClass(r, "drift2to4", s.drift2to4Count, s.drift2to4TimeSum);
-    timedClass(r, "drift5Plus", s.drift5PlusCount, s.drift5PlusTimeSum);
-    number(r, "failCount1", res.failCount1);
-    number(r, "failCount2", res.failCount2);
-    number(r, "failCount3", res.failCount3);
-    number(r, "steps", res.steps);
-    r.push_back({"complete", res.complete ? "true" : "false", false});
+    for (const Figure& f : figures)
+        r.push_back(std::visit(FigureText{f.name}, f.value));
     return r;
+}
+
+Report batchReport(const HeadlessBatchConfig& c, const HeadlessBatchResult& res) {
+    return reportOf(batchFigures(c, res));
 }
 
 void writeText(std::ostream& out, const Report& r) {

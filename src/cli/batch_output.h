@@ -1,7 +1,8 @@
 #pragma once
 // The figures of a headless batch as text, JSON or CSV.
-#include "cli/batch_options.h"
 #include "engine/headless_batch.h"
+#include "headless/batch_options.h"
+#include "headless/figures.h"
 
 #include <iosfwd>
 #include <optional>
@@ -19,9 +20,9 @@ struct ReportField {
 };
 using Report = std::vector<ReportField>;
 
-// The program's version and the settings first, then every counter, time sum
-// and average of the batch mode, the three tallies, the steps stepped and
-// whether the batch ran to its end.
+// The figures as the fields printed.
+Report reportOf(const Figures& figures);
+// reportOf(batchFigures(...)).
 Report batchReport(const HeadlessBatchConfig& config, const HeadlessBatchResult& result);
 
 void writeText(std::ostream& out, const Report& r);

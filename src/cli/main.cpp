@@ -1,11 +1,11 @@
 // rcalab-cli: the workbench without a screen.
 #include "cli/batch_interrupt.h"
-#include "cli/exit_codes.h"
-#include "cli/script.h"
+#include "script/exit_codes.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
 #include "io/checked_output.h"
 #include "io/file_problem.h"
+#include "script/script.h"
 #include "state/version.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "cli/results_output.h"
 
-#include "cli/exit_codes.h"
+#include "script/exit_codes.h"
 
 namespace rca {
 

@@ -6,11 +6,10 @@
 #include "cli/batch_progress.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
-#include "cli/sweep_options.h"
-#include "cli/sweep_runner.h"
+#include "headless/sweep_options.h"
+#include "headless/sweep_runner.h"
 
 #include <iostream>
-#include <thread>
 
 namespace rca {
 
@@ -27,28 +26,8 @@ const char* sweepUsage =
 
 } // namespace
 
-std::vector<HeadlessBatchConfig> sweepConfigs(const SweepOptions& o) {
-    const StartUpState start = workbenchStartUpState();
-    std::vector<HeadlessBatchConfig> all;
-    for (size_t i = 0; i < o.configs.size(); ++i) {
-        HeadlessBatchConfig c = batchConfig(o.configs[i], start);
-        // From the index in the full list: the same whatever the threads and shards.
-        if (o.seed) seedBatch(c, derivedSeed(*o.seed, i));
-        all.push_back(c);
-    }
-    return all;
-}
-
 Report sweepReport(const SweepItem& item, const HeadlessBatchResult& result) {
-    Report r = batchReport(item.config, result);
-    r.insert(r.begin(), ReportField{"index", std::to_string(item.index), false});
-    return r;
-}
-
-int sweepThreads(const SweepOptions& o) {
-    if (o.threads > 0) return o.threads;
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores > 0 ? static_cast<int>(cores) : 1;
+    return reportOf(sweepFigures(item, result));
 }
 
 int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

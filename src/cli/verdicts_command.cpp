@@ -5,10 +5,10 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
-#include "cli/command_options.h"
+#include "headless/command_options.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
-#include "cli/verdicts_runner.h"
+#include "headless/verdicts_runner.h"
 
 #include <iostream>
 

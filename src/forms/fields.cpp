@@ -104,6 +104,7 @@ void Fields::addScalar(const std::string& name, std::function<std::string()> get
 }
 
 void Fields::add(const std::string& name, Line* v) {
+    kinds_[name] = FieldKind::Cells;
     table_[name] =
         Entry{[this, v](std::optional<int> i) {
                   if (i) return std::string(1, cellLetter((*v)[checkIndex(i, maxLineCells, "")]));
@@ -127,6 +128,7 @@ void Fields::add(const std::string& name, Line* v) {
 }
 
 void Fields::add(const std::string& name, CellInts* v, Range r) {
+    kinds_[name] = FieldKind::Wholes;
     table_[name] = Entry{[this, v](std::optional<int> i) {
                              if (i) return std::to_string((*v)[checkIndex(i, maxLineCells, "")]);
                              std::string out;
@@ -253,6 +255,12 @@ std::vector<std::string> Fields::names() const {
     for (const auto& [name, entry] : table_)
         out.push_back(name);
     return out;
+}
+
+std::optional<FieldKind> Fields::kind(const std::string& ref) const {
+    auto it = kinds_.find(splitRef(ref).first);
+    if (it == kinds_.end()) return std::nullopt;
+    return it->second;
 }
 
 bool Fields::has(const std::string& name) const {

@@ -34,6 +34,9 @@ struct Range {
     }
 };
 
+// What a value holds, for callers that want it typed rather than printed.
+enum class FieldKind { Flag, Whole, Real, Cells, Wholes, Reals, Grid };
+
 class Fields {
   public:
     // `length` gives the number of cells printed for line and cell arrays.
@@ -41,6 +44,9 @@ class Fields {
 
     template <class T> void add(const std::string& name, T* v, Range r = Range::of<T>()) {
         static_assert(std::is_arithmetic_v<T>);
+        kinds_[name] = std::is_same_v<T, bool>       ? FieldKind::Flag
+                       : std::is_floating_point_v<T> ? FieldKind::Real
+                                                     : FieldKind::Whole;
         addScalar(
             name,
             [v] {
@@ -56,6 +62,7 @@ class Fields {
     template <class T, size_t N>
     void addGrid(const std::string& name, std::array<std::array<T, maxLineCells>, N>* g,
                  Range r = Range::of<T>()) {
+        kinds_[name] = FieldKind::Grid;
         addGridImpl(
             name, N, [g](int row, int c) { return formatNumber((*g)[row][c]); },
             [name, r](const std::string& s) {
@@ -67,6 +74,7 @@ class Fields {
     template <class T, size_t N>
     void addList(const std::string& name, std::array<T, N>* list, int32_t* count,
                  Range r = Range::of<T>()) {
+        kinds_[name] = rowKind<T>();
         addListImpl(
             name, N, count, [list](int i) { return formatNumber((*list)[i]); },
             [list, name, r](int i, const std::string& s) {
@@ -78,6 +86,7 @@ class Fields {
     // prints as one line, NAME[i] is one element.
     template <class T, size_t N>
     void addArray(const std::string& name, std::array<T, N>* a, Range r = Range::of<T>()) {
+        kinds_[name] = rowKind<T>();
         addArrayImpl(
             name, static_cast<int>(N), [a](int i) { return formatNumber((*a)[i]); },
             [a, name, r](int i, const std::string& s) { (*a)[i] = parseNumberAs<T>(name, s, r); });
@@ -89,6 +98,8 @@ class Fields {
     // The number of rows of a grid (which prints a row at a time), 0 for
     // any other value.
     int gridRows(const std::string& name) const;
+    // The kind of NAME (an index is ignored); nothing for an unknown name.
+    std::optional<FieldKind> kind(const std::string& ref) const;
     // NAME or NAME[i]. Throws FieldError with a readable reason.
     std::string print(const std::string& ref) const;
     void set(const std::string& ref, const std::string& value);
@@ -129,10 +140,14 @@ class Fields {
             return static_cast<T>(parseInteger(name, s, r));
     }
     const Entry& entry(const std::string& name) const;
+    template <class T> static constexpr FieldKind rowKind() {
+        return std::is_floating_point_v<T> ? FieldKind::Reals : FieldKind::Wholes;
+    }
     int cells() const { return boundedLength(length_()); }
 
     std::function<int()> length_;
     std::map<std::string, Entry> table_;
+    std::map<std::string, FieldKind> kinds_;
 };
 
 } // namespace rca

@@ -1,16 +1,16 @@
-// The headless batches with typed options: the values fill the same option
-// structs as `rcalab-cli batch` / `sweep`, run on the same code, and the
-// figures come back as dicts of Python numbers. The typed keyword layer with
+// The headless batches with typed options: the values fill the same
+// settings as `rcalab-cli batch` / `sweep`, run on the same code, and the
+// figures come back as dicts of Python values. The typed keyword layer with
 // defaults and progress bars is rcalab/__init__.py.
 #include "bindings.h"
-#include "cli/batch_command.h"
-#include "cli/sweep_command.h"
+#include "headless/batch_configs.h"
+#include "headless/figures.h"
 #include "watched_call.h"
 
 #include <pybind11/stl.h>
 
 #include <limits>
-#include <mutex>
+#include <memory>
 
 namespace py = pybind11;
 
@@ -20,17 +20,17 @@ namespace {
 
 using Range = std::pair<int64_t, int64_t>;
 
-py::object valueOf(const rca::ReportField& f) {
-    if (!f.value) return py::none();
-    if (f.isText) return py::str(*f.value);
-    if (*f.value == "true" || *f.value == "false") return py::bool_(*f.value == "true");
-    return py::int_(std::stoll(*f.value));
-}
+struct FigureObject {
+    py::object operator()(std::monostate) const { return py::none(); }
+    py::object operator()(int64_t v) const { return py::int_(v); }
+    py::object operator()(bool v) const { return py::bool_(v); }
+    py::object operator()(const std::string& v) const { return py::str(v); }
+};
 
-py::dict dictOf(const rca::Report& r) {
+py::dict dictOf(const rca::Figures& figures) {
     py::dict out;
-    for (const rca::ReportField& f : r)
-        out[py::str(f.name)] = valueOf(f);
+    for (const rca::Figure& f : figures)
+        out[py::str(f.name)] = std::visit(FigureObject{}, f.value);
     return out;
 }
 
@@ -71,10 +71,19 @@ std::function<void()> reporter(const py::object& progress, const std::atomic<int
     return [&progress, &done, total] { progress(std::min(done.load(), total), total); };
 }
 
+// What a batch's worker touches, owned by the worker as much as by the call.
+struct BatchJob {
+    rca::BatchOptions options;
+    rca::HeadlessBatchConfig config;
+    rca::HeadlessBatchResult result;
+    std::atomic<int64_t> done{0};
+};
+
 py::dict batch(int64_t trials, const Range& length, const std::optional<std::string>& mask,
                const std::string& border, int64_t stepLimit, const std::optional<int64_t>& seed,
                const py::object& progress) {
-    const rca::BatchOptions options = checked([&] {
+    auto job = std::make_shared<BatchJob>();
+    job->options = checked([&] {
         rca::BatchOptions o;
         o.settings = settingsOf(trials, stepLimit);
         std::tie(o.settings.lengthMin, o.settings.lengthMax) =
@@ -84,21 +93,21 @@ py::dict batch(int64_t trials, const Range& length, const std::optional<std::str
         o.seed = seedOf(seed);
         return o;
     });
-    rca::HeadlessBatchConfig config;
-    rca::HeadlessBatchResult result;
-    std::atomic<bool> stop{false};
-    std::atomic<int64_t> done{0};
-    rca::HeadlessBatchControl control;
-    control.stop = &stop;
-    control.progress = [&done](int32_t count) { done = count; };
-    auto raised = runWatched(
-        [&] {
-            config = rca::batchConfigFor(options);
-            result = rca::runHeadlessBatch(config, control);
+    WatchedCall call;
+    const std::atomic<bool>* stop = call.stopFlag();
+    auto outcome = call.run(
+        [job, stop] {
+            rca::HeadlessBatchControl control;
+            control.stop = stop;
+            control.progress = [&done = job->done](int32_t count) { done = count; };
+            job->config = rca::batchConfigFor(job->options);
+            job->result = rca::runHeadlessBatch(job->config, control);
         },
-        stop, reporter(progress, done, options.settings.trials));
-    py::dict out = dictOf(rca::batchReport(config, result));
-    if (raised) raiseWith(*raised, out);
+        reporter(progress, job->done, job->options.settings.trials));
+    // A worker still running may be writing its result: nothing is read.
+    if (outcome.abandoned) raiseWith(*outcome.raised, py::none());
+    py::dict out = dictOf(rca::batchFigures(job->config, job->result));
+    if (outcome.raised) raiseWith(*outcome.raised, out);
     return out;
 }
 
@@ -127,33 +136,44 @@ rca::SweepOptions sweepOptions(const std::vector<std::string>& masks,
     return o;
 }
 
-py::list sweep(const std::vector<std::string>& masks, const std::vector<Range>& lengths,
-               const std::vector<std::string>& borders, const std::optional<std::string>& configs,
-               int64_t trials, int64_t stepLimit, const std::optional<int64_t>& seed,
-               const std::optional<int64_t>& threads, const Range& shard,
-               const py::object& progress) {
+struct SweepJob {
+    std::vector<rca::SweepItem> items;
+    int threads = 1;
+    std::vector<rca::Figures> rows;
+    std::atomic<int64_t> done{0};
+};
+
+py::object sweep(const std::vector<std::string>& masks, const std::vector<Range>& lengths,
+                 const std::vector<std::string>& borders, const std::optional<std::string>& configs,
+                 int64_t trials, int64_t stepLimit, const std::optional<int64_t>& seed,
+                 const std::optional<int64_t>& threads, const Range& shard,
+                 const py::object& progress, bool checkOnly) {
     const rca::SweepOptions options = checked([&] {
         return sweepOptions(masks, lengths, borders, configs, trials, stepLimit, seed, threads,
                             shard);
     });
-    const std::vector<rca::SweepItem> items =
-        rca::shardItems(rca::sweepConfigs(options), options.shardIndex, options.shardCount);
-    std::vector<rca::Report> rows;
-    std::atomic<bool> stop{false};
-    std::atomic<int64_t> done{0};
-    auto raised = runWatched(
-        [&] {
-            rca::runSweep(items, rca::sweepThreads(options), &stop,
-                          [&](const rca::SweepItem& item, const rca::HeadlessBatchResult& r) {
-                              rows.push_back(rca::sweepReport(item, r));
-                              ++done;
+    auto job = std::make_shared<SweepJob>();
+    job->items = checked([&] {
+        return rca::shardItems(rca::sweepConfigs(options), options.shardIndex, options.shardCount);
+    });
+    if (checkOnly) return py::none();
+    job->threads = rca::sweepThreads(options);
+    WatchedCall call;
+    const std::atomic<bool>* stop = call.stopFlag();
+    auto outcome = call.run(
+        [job, stop] {
+            rca::runSweep(job->items, job->threads, stop,
+                          [&job](const rca::SweepItem& item, const rca::HeadlessBatchResult& r) {
+                              job->rows.push_back(rca::sweepFigures(item, r));
+                              ++job->done;
                           });
         },
-        stop, reporter(progress, done, static_cast<int64_t>(items.size())));
+        reporter(progress, job->done, static_cast<int64_t>(job->items.size())));
+    if (outcome.abandoned) raiseWith(*outcome.raised, py::none());
     py::list out;
-    for (const rca::Report& r : rows)
+    for (const rca::Figures& r : job->rows)
         out.append(dictOf(r));
-    if (raised) raiseWith(*raised, out);
+    if (outcome.raised) raiseWith(*outcome.raised, out);
     return out;
 }
 
@@ -165,7 +185,7 @@ void bindBatch(py::module_& m) {
           "One headless batch with checked, typed options (see rcalab.batch).");
     m.def("sweep", &sweep, py::kw_only(), py::arg("masks"), py::arg("lengths"), py::arg("borders"),
           py::arg("configs"), py::arg("trials"), py::arg("step_limit"), py::arg("seed"),
-          py::arg("threads"), py::arg("shard"), py::arg("progress"),
+          py::arg("threads"), py::arg("shard"), py::arg("progress"), py::arg("check_only") = false,
           "One headless batch per configuration (see rcalab.sweep).");
 }
 

@@ -1,14 +1,15 @@
 // verdicts(): `rcalab-cli verdicts` from Python, one dict per length with the
 // counts and, on request, the NOT and timeout lines as NumPy arrays.
 #include "bindings.h"
-#include "cli/batch_options.h"
-#include "cli/verdicts_runner.h"
+#include "headless/batch_options.h"
+#include "headless/verdicts_runner.h"
 #include "watched_call.h"
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 
 #include <map>
+#include <mutex>
 #include <optional>
 
 namespace py = pybind11;
@@ -64,21 +65,25 @@ py::dict lengthDict(const LengthResult& r, bool withCases) {
     return d;
 }
 
-// (20, 40) or "20..40".
-std::string lengthText(const py::object& v) {
-    if (py::isinstance<py::tuple>(v) && py::len(v) == 2) {
-        const auto t = v.cast<py::tuple>();
-        return std::string(py::str(t[0])) + ".." + std::string(py::str(t[1]));
-    }
-    return py::str(v);
-}
+struct VerdictsJob {
+    rca::VerdictsOptions options;
+    bool cases = false;
+    std::mutex mutex; // the lengths are read by the caller while the worker adds
+    std::map<int32_t, LengthResult> results;
+    std::vector<int32_t> finished;
+    std::atomic<int64_t> done{0};
+};
 
-py::list verdicts(const py::object& length, bool all, std::optional<int64_t> trials,
-                  std::optional<int64_t> seed, std::optional<int64_t> bcount,
-                  std::optional<std::string> mask, std::optional<std::string> border,
-                  std::optional<int64_t> stepLimit, std::optional<int64_t> threads,
-                  std::optional<std::string> shard, bool cases) {
-    std::vector<std::string> args = {"--length", lengthText(length)};
+using Pair = std::pair<int64_t, int64_t>;
+
+py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
+                    std::optional<int64_t> seed, std::optional<int64_t> bcount,
+                    std::optional<std::string> mask, std::optional<std::string> border,
+                    std::optional<int64_t> stepLimit, std::optional<int64_t> threads,
+                    std::optional<Pair> shard, bool cases, const py::object& progress,
+                    bool checkOnly) {
+    std::vector<std::string> args = {"--length", std::to_string(length.first) + ".." +
+                                                     std::to_string(length.second)};
     if (all) args.push_back("--all");
     addOption(args, "--trials", trials);
     addOption(args, "--seed", seed);
@@ -87,46 +92,63 @@ py::list verdicts(const py::object& length, bool all, std::optional<int64_t> tri
     addOption(args, "--border", border);
     addOption(args, "--step-limit", stepLimit);
     addOption(args, "--threads", threads);
-    addOption(args, "--shard", shard);
-    rca::VerdictsOptions options;
+    if (shard)
+        addOption(args, "--shard",
+                  std::optional<std::string>(std::to_string(shard->first) + "/" +
+                                             std::to_string(shard->second)));
+    auto job = std::make_shared<VerdictsJob>();
+    job->cases = cases;
     try {
-        options = rca::parseVerdictsOptions(args);
+        job->options = rca::parseVerdictsOptions(args);
     } catch (const rca::UsageError& e) {
-        throw py::value_error(e.what());
+        throw py::value_error(pythonWording(e.what()));
     }
-    std::map<int32_t, LengthResult> results;
-    rca::VerdictsSink sink;
-    sink.length = [&](const rca::LengthTally& t) { results[t.length].tally = t; };
-    if (cases)
-        sink.onCase = [&](const rca::VerdictCase& c) { results[c.length].cases.push_back(c); };
-    // Watched like the batches: Ctrl-C stops it and raises KeyboardInterrupt.
-    std::atomic<bool> stop{false};
-    if (auto raised = runWatched([&] { rca::runVerdicts(options, &stop, sink); }, stop))
-        throw *raised;
+    if (checkOnly) return py::none();
+    const int64_t total = rca::verdictLineCount(job->options);
+    WatchedCall call;
+    const std::atomic<bool>* stop = call.stopFlag();
+    auto outcome = call.run(
+        [job, stop] {
+            rca::VerdictsSink sink;
+            // Lengths handed over after a stop may have gaps: they are not kept.
+            sink.length = [&job, stop](const rca::LengthTally& t) {
+                std::lock_guard lock(job->mutex);
+                job->results[t.length].tally = t;
+                if (!stop->load()) job->finished.push_back(t.length);
+            };
+            if (job->cases)
+                sink.onCase = [&job](const rca::VerdictCase& c) {
+                    std::lock_guard lock(job->mutex);
+                    job->results[c.length].cases.push_back(c);
+                };
+            sink.progress = [&job](int64_t lines) { job->done = lines; };
+            rca::runVerdicts(job->options, stop, sink);
+        },
+        progress.is_none()
+            ? std::function<void()>()
+            : [&progress, &job, total] { progress(std::min(job->done.load(), total), total); });
+    if (outcome.abandoned) {
+        py::setattr(outcome.raised->value(), "result", py::none());
+        throw *outcome.raised;
+    }
     py::list out;
-    for (const auto& [length, r] : results)
-        out.append(lengthDict(r, cases));
+    for (int32_t length : job->finished)
+        out.append(lengthDict(job->results[length], cases));
+    if (outcome.raised) {
+        py::setattr(outcome.raised->value(), "result", out);
+        throw *outcome.raised;
+    }
     return out;
 }
 
 } // namespace
 
 void bindVerdicts(py::module_& m) {
-    m.def("verdicts", &verdicts, py::arg("length"), py::kw_only(), py::arg("all") = false,
-          py::arg("trials") = py::none(), py::arg("seed") = py::none(),
-          py::arg("bcount") = py::none(), py::arg("mask") = py::none(),
-          py::arg("border") = py::none(), py::arg("step_limit") = py::none(),
-          py::arg("threads") = py::none(), py::arg("shard") = py::none(), py::arg("cases") = false,
-          "verdicts(length, *, all=False, trials=None, seed=None, bcount=None, mask=None,\n"
-          "         border=None, step_limit=None, threads=None, shard=None, cases=False)\n"
-          "    -> list[dict]\n\n"
-          "The theory check's verdicts as `rcalab-cli verdicts` counts them, one dict per\n"
-          "length ((MIN, MAX) or 'MIN..MAX': lengths MIN .. MAX-1): length, lines, ok, not, "
-          "timeout,\n"
-          "steps. With cases=True also the NOT and timeout lines: case_lines (uint8\n"
-          "array, one row per line, cells 1 = B and 2 = A), case_verdicts, and\n"
-          "case_end_steps, case_rows, case_columns (int32, -1 where there is none).\n"
-          "Bad options raise ValueError with the CLI's message.");
+    m.def("verdicts", &verdicts, py::arg("length"), py::kw_only(), py::arg("all"),
+          py::arg("trials"), py::arg("seed"), py::arg("bcount"), py::arg("mask"), py::arg("border"),
+          py::arg("step_limit"), py::arg("threads"), py::arg("shard"), py::arg("cases"),
+          py::arg("progress"), py::arg("check_only") = false,
+          "The verdicts of lengths MIN .. MAX-1 (see rcalab.verdicts).");
 }
 
 } // namespace rcapy

@@ -1,15 +1,19 @@
 // Workbench: the whole program after start-up, driven with the script verbs.
 // Each method runs one script line, so Python and rcalab-cli share every
 // rule and every error message. A workbench owns its folder, its generator,
-// its clock and its windows: two of them never meet.
+// its clock and its windows: two of them never meet. rcalab/workbench.py
+// puts Python's types and words on top.
 #include "bindings.h"
-#include "cli/script.h"
+#include "notices.h"
+#include "script/script.h"
 #include "watched_call.h"
 
+#include <QBuffer>
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -22,6 +26,126 @@ namespace rcapy {
 
 namespace {
 
+// What a line's worker touches. The worker holds it too, so a line left
+// running after Ctrl-C never reaches a workbench that Python has dropped.
+struct Core {
+    std::ostringstream out, err;
+    std::unique_ptr<rca::Script> script;
+};
+
+py::object wholeNumber(const std::string& text) {
+    return py::module_::import("builtins").attr("int")(text);
+}
+
+py::object realNumber(const std::string& text) {
+    return py::module_::import("builtins").attr("float")(text);
+}
+
+std::vector<std::string> wordsOf(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+uint8_t cellCode(char letter) {
+    return letter == 'C' ? 0 : letter == 'B' ? 1 : 2;
+}
+
+py::array_t<uint8_t> cellArray(const std::string& letters) {
+    py::array_t<uint8_t> out(static_cast<py::ssize_t>(letters.size()));
+    auto c = out.mutable_unchecked<1>();
+    for (size_t i = 0; i < letters.size(); ++i)
+        c(static_cast<py::ssize_t>(i)) = cellCode(letters[i]);
+    return out;
+}
+
+py::object numberArray(const std::string& text, bool real) {
+    py::list values;
+    for (const std::string& w : wordsOf(text))
+        values.append(real ? realNumber(w) : wholeNumber(w));
+    return py::module_::import("numpy").attr("array")(values, real ? "float64" : "int64");
+}
+
+// The printed value as its declared type.
+py::object fieldValue(rca::FieldKind kind, bool indexed, const std::string& text) {
+    using K = rca::FieldKind;
+    switch (kind) {
+    case K::Flag:
+        return py::bool_(text != "0");
+    case K::Whole:
+        return wholeNumber(text);
+    case K::Real:
+        return realNumber(text);
+    case K::Cells:
+        return indexed ? py::object(py::int_(cellCode(text.empty() ? 'A' : text[0])))
+                       : py::object(cellArray(text));
+    case K::Wholes:
+    case K::Reals:
+        if (indexed) return kind == K::Reals ? realNumber(text) : wholeNumber(text);
+        return numberArray(text, kind == K::Reals);
+    case K::Grid:
+        return numberArray(text, false);
+    }
+    return py::str(text);
+}
+
+// A control's state as what it is: a check mark or a running timer as a
+// bool, a selection, position or colour as an int, anything else as text.
+py::object controlValue(const rca::Control* c, const std::string& text) {
+    if (dynamic_cast<const rca::CheckBox*>(c) || dynamic_cast<const rca::MenuItem*>(c) ||
+        dynamic_cast<const rca::Timer*>(c))
+        return py::bool_(text == "1");
+    if (dynamic_cast<const rca::RadioGroup*>(c) || dynamic_cast<const rca::UpDown*>(c) ||
+        dynamic_cast<const rca::GroupBox*>(c) || dynamic_cast<const rca::Panel*>(c))
+        return wholeNumber(text);
+    return py::str(text);
+}
+
+std::string numberText(const py::handle& v) {
+    if (py::isinstance<py::bool_>(v)) return v.cast<bool>() ? "1" : "0";
+    if (py::isinstance<py::int_>(v) || py::hasattr(v, "__index__"))
+        return py::str(py::module_::import("operator").attr("index")(v));
+    if (py::isinstance<py::float_>(v) || py::hasattr(v, "__float__"))
+        return py::repr(py::module_::import("builtins").attr("float")(v));
+    throw py::type_error("value must be a str, a number or a sequence of numbers, not " +
+                         std::string(py::str(v.get_type().attr("__name__"))));
+}
+
+// The text `set` takes for a Python value: letters for a line's cell codes,
+// numbers separated by spaces for a row.
+std::string valueText(std::optional<rca::FieldKind> kind, const py::object& value) {
+    if (py::isinstance<py::str>(value)) return value.cast<std::string>();
+    const bool sequence = py::isinstance<py::sequence>(value) || py::hasattr(value, "__array__");
+    if (!sequence && kind == rca::FieldKind::Cells)
+        throw py::type_error("a line takes a str of cell letters or a sequence of cells, not " +
+                             std::string(py::str(value.get_type().attr("__name__"))));
+    if (!sequence) return numberText(value);
+    py::list items =
+        py::module_::import("builtins")
+            .attr("list")(py::hasattr(value, "tolist") ? value.attr("tolist")() : value);
+    std::string text;
+    for (const py::handle& item : items) {
+        if (kind == rca::FieldKind::Cells) {
+            if (py::isinstance<py::str>(item)) {
+                text += item.cast<std::string>();
+                continue;
+            }
+            const long long code =
+                py::module_::import("operator").attr("index")(item).cast<long long>();
+            if (code < 0 || code > 2)
+                throw py::value_error("a cell is 0 (C), 1 (B) or 2 (A), not " +
+                                      std::to_string(code));
+            text += "CBA"[code];
+        } else {
+            if (!text.empty()) text += ' ';
+            text += numberText(item);
+        }
+    }
+    return text;
+}
+
 class PyWorkbench {
   public:
     explicit PyWorkbench(const std::optional<std::filesystem::path>& workdir) {
@@ -29,59 +153,69 @@ class PyWorkbench {
         if (workdir && !std::filesystem::is_directory(*workdir, ec))
             throw py::value_error("no folder " + workdir->string() +
                                   " (make one with `rcalab-cli init-workdir DIR`)");
-        py::gil_scoped_release nogil;
-        script_ = std::make_unique<rca::Script>(out_, err_, workdir.value_or(""));
+        auto core = std::make_shared<Core>();
+        const std::filesystem::path folder = workdir.value_or("");
+        WatchedCall call;
+        WatchOutcome outcome = call.run([core, folder] {
+            core->script = std::make_unique<rca::Script>(core->out, core->err, folder);
+        });
+        if (outcome.raised) throw *outcome.raised;
+        core_ = core;
+        deliverNotices(false);
     }
 
     // A verb may run for long (advance, tick, a batch of steps): it runs
     // watched, so Ctrl-C stops it between ticks and raises KeyboardInterrupt.
     void line(const std::string& text) {
         Busy busy(*this);
-        std::atomic<bool> stop{false};
-        script_->setStop(&stop);
-        std::optional<py::error_already_set> raised;
+        WatchedCall call;
+        core_->script->setStop(call.stopFlag());
+        const std::shared_ptr<Core> core = core_;
+        WatchOutcome outcome;
         try {
-            raised = runWatched([&] { script_->runLine(text); }, stop);
+            outcome = call.run([core, text] { core->script->runLine(text); });
         } catch (const std::exception& e) {
-            script_->setStop(nullptr);
+            core_->script->setStop(nullptr);
+            deliverNotices(false);
             throw ScriptError(e.what());
         }
-        script_->setStop(nullptr);
-        if (raised) throw *raised;
-    }
-
-    std::string folder() const { return script_->workbench().workdir().string(); }
-
-    std::string printed(const std::string& name) {
-        Busy busy(*this);
-        out_.str("");
-        try {
-            script_->runLine("print " + name);
-        } catch (const std::exception& e) {
-            throw ScriptError(e.what());
+        if (outcome.abandoned) {
+            left_ = call;
+            throw *outcome.raised;
         }
-        std::string s = out_.str();
-        if (!s.empty() && s.back() == '\n') s.pop_back();
-        return s;
+        core_->script->setStop(nullptr);
+        deliverNotices(!outcome.raised);
+        if (outcome.raised) throw *outcome.raised;
     }
+
+    std::string folder() const { return core_->script->workbench().workdir().string(); }
+
+    // Reads nothing the workbench changes: kinds are fixed at start-up.
+    std::string textFor(const std::string& name, const py::object& value) const {
+        return valueText(core_->script->workbench().fields().kind(name), value);
+    }
+
+    std::vector<std::string> notices() const { return {notices_.begin(), notices_.end()}; }
 
     py::object get(const std::string& name) {
-        rca::Fields& fields = script_->workbench().fields();
-        if (int rows = fields.gridRows(name)) {
-            py::list out;
-            for (int r = 0; r < rows; ++r)
-                out.append(valueOf(printed(name + "[" + std::to_string(r) + "]")));
-            return py::module_::import("numpy").attr("array")(out);
+        Busy busy(*this);
+        rca::Fields& fields = core_->script->workbench().fields();
+        const auto kind = fields.kind(name);
+        const bool indexed = name.find('[') != std::string::npos;
+        if (kind == rca::FieldKind::Grid && !indexed) {
+            py::list rows;
+            for (int r = 0; r < fields.gridRows(name); ++r)
+                rows.append(fieldValue(*kind, true, printed(name + "[" + std::to_string(r) + "]")));
+            return py::module_::import("numpy").attr("array")(rows, "int64");
         }
-        return valueOf(printed(name));
+        const std::string text = printed(name);
+        if (kind) return fieldValue(*kind, indexed, text);
+        return controlValue(control(name), text);
     }
 
     py::array_t<uint8_t> canvas(const std::optional<std::string>& form) {
         Busy busy(*this);
-        rca::Form* f = script_->workbench().form(form.value_or("TForm1"));
-        if (!f) throw ScriptError("unknown form " + form.value_or("TForm1"));
-        if (!f->surface()) throw ScriptError(f->name() + " has no drawing surface");
-        const QImage rgb = f->surface()->image().convertToFormat(QImage::Format_RGB888);
+        const QImage rgb = surface(form).convertToFormat(QImage::Format_RGB888);
         py::array_t<uint8_t> out({rgb.height(), rgb.width(), 3});
         auto px = out.mutable_unchecked<3>();
         for (int y = 0; y < rgb.height(); ++y) {
@@ -93,67 +227,78 @@ class PyWorkbench {
         return out;
     }
 
+    py::bytes png(const std::optional<std::string>& form) {
+        Busy busy(*this);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!surface(form).save(&buffer, "PNG")) throw ScriptError("cannot encode the picture");
+        return py::bytes(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+
   private:
     // One call at a time: the GIL is let go while a verb runs, and a second
-    // thread must not reach the same workbench meanwhile.
+    // thread must not reach the same workbench meanwhile; nor may any call
+    // while a line that Ctrl-C could not stop still runs.
     class Busy {
       public:
         explicit Busy(PyWorkbench& w) : lock_(w.busy_, std::try_to_lock) {
             if (!lock_) throw std::runtime_error("this Workbench is busy in another thread");
+            if (!w.left_) return;
+            if (!w.left_->finished())
+                throw std::runtime_error("this Workbench is still running a call that Ctrl-C "
+                                         "could not stop; make a new one");
+            w.left_.reset();
+            w.core_->script->setStop(nullptr);
+            w.deliverNotices(false);
         }
 
       private:
         std::unique_lock<std::mutex> lock_;
     };
 
-    // What `print` shows, as Python values: a number, a line of cells as a
-    // uint8 array (C = 0, B = 1, A = 2), a row of numbers as an array, else text.
-    static py::object valueOf(const std::string& text) {
-        std::istringstream in(text);
-        std::vector<std::string> words;
-        for (std::string w; in >> w;)
-            words.push_back(w);
-        if (words.size() == 1 && isLine(words[0]) && !isNumber(words[0])) return cells(words[0]);
-        if (text.empty() || !allNumbers(words)) return py::str(text);
-        std::vector<double> values;
-        bool integral = true;
-        for (const auto& w : words) {
-            values.push_back(std::stod(w));
-            integral = integral && w.find_first_of(".eEn") == std::string::npos;
-        }
-        auto numpy = py::module_::import("numpy");
-        if (words.size() == 1)
-            return integral ? py::object(py::int_(std::stoll(words[0])))
-                            : py::object(py::float_(values[0]));
-        return numpy.attr("array")(values, integral ? "int64" : "float64");
-    }
-    static bool isNumber(const std::string& w) {
+    std::string printed(const std::string& name) {
+        core_->out.str("");
         try {
-            size_t used = 0;
-            std::stod(w, &used);
-            return used == w.size();
-        } catch (const std::exception&) {
-            return false;
+            core_->script->runLine("print " + name);
+        } catch (const std::exception& e) {
+            throw ScriptError(e.what());
         }
-    }
-    static bool allNumbers(const std::vector<std::string>& words) {
-        for (const auto& w : words)
-            if (!isNumber(w)) return false;
-        return true;
-    }
-    static bool isLine(const std::string& w) {
-        return w.find_first_not_of("CBA") == std::string::npos;
-    }
-    static py::object cells(const std::string& w) {
-        py::array_t<uint8_t> out(static_cast<py::ssize_t>(w.size()));
-        auto c = out.mutable_unchecked<1>();
-        for (size_t i = 0; i < w.size(); ++i)
-            c(static_cast<py::ssize_t>(i)) = w[i] == 'C' ? 0 : w[i] == 'B' ? 1 : 2;
-        return out;
+        std::string s = core_->out.str();
+        if (!s.empty() && s.back() == '\n') s.pop_back();
+        return s;
     }
 
-    std::ostringstream out_, err_;
-    std::unique_ptr<rca::Script> script_;
+    const rca::Control* control(const std::string& ref) const {
+        const size_t dot = ref.find('.');
+        rca::Form* f = core_->script->workbench().form(
+            dot == std::string::npos ? "TForm1" : ref.substr(0, dot));
+        return f ? f->find(dot == std::string::npos ? ref : ref.substr(dot + 1)) : nullptr;
+    }
+
+    const QImage& surface(const std::optional<std::string>& form) const {
+        rca::Form* f = core_->script->workbench().form(form.value_or("TForm1"));
+        if (!f) throw ScriptError("unknown form " + form.value_or("TForm1"));
+        if (!f->surface()) throw ScriptError(f->name() + " has no drawing surface");
+        return f->surface()->image();
+    }
+
+    // The notices the last call left: kept, and handed to Python as
+    // warnings; a failed file read or write raises when `mayRaise`.
+    void deliverNotices(bool mayRaise) {
+        std::vector<std::string> fresh = noticeLines(core_->err.str());
+        core_->err.str("");
+        for (const std::string& n : fresh) {
+            notices_.push_back(n);
+            if (notices_.size() > keptNotices) notices_.pop_front();
+        }
+        raiseNotices(fresh, mayRaise);
+    }
+
+    static constexpr size_t keptNotices = 1000;
+    std::shared_ptr<Core> core_;
+    std::deque<std::string> notices_;
+    std::optional<WatchedCall> left_;
     std::mutex busy_;
 };
 
@@ -165,6 +310,8 @@ std::string quoted(const std::string& text) {
 
 void bindScriptError(py::module_& m) {
     static py::exception<ScriptError> type(m, "ScriptError", PyExc_RuntimeError);
+    type.attr("__doc__") = "A script line that failed: the message is the one rcalab-cli prints\n"
+                           "after `line N:`. A RuntimeError.";
     py::register_exception_translator([](std::exception_ptr p) {
         try {
             if (p) std::rethrow_exception(p);
@@ -179,87 +326,44 @@ void bindScriptError(py::module_& m) {
 
 void bindWorkbench(py::module_& m) {
     using W = PyWorkbench;
-    py::class_<W>(m, "Workbench",
-                  "The whole workbench after start-up, as rcalab-cli starts it: every form\n"
-                  "built, FormShow run, the first random trial set up. The verbs are those\n"
-                  "of rcalab-cli scripts (docs/scripting.md); errors raise rcalab.ScriptError\n"
-                  "(a RuntimeError) with the CLI's message. Every file the workbench reads or\n"
-                  "writes lies in its own folder; the process's current directory is never\n"
-                  "changed. Long verbs stop on Ctrl-C with KeyboardInterrupt.")
-        .def(py::init<std::optional<std::filesystem::path>>(), py::arg("workdir") = py::none(),
-             "Starts a workbench over the folder `workdir` (default: the current directory\n"
-             "as the workbench starts).")
-        .def_property_readonly("workdir", &W::folder, "The workbench's folder, absolute.")
-        .def(
-            "type",
-            [](W& w, const std::string& c, const std::string& t) {
-                w.line("type " + c + " " + quoted(t));
-            },
-            py::arg("control"), py::arg("text"), "The user types text into an edit field.")
-        .def(
-            "click", [](W& w, const std::string& c) { w.line("click " + c); }, py::arg("control"),
-            "Clicks a button, check box or menu item ('Button58', 'TForm6.Button14').")
-        .def(
-            "check",
-            [](W& w, const std::string& c, bool on) { w.line("check " + c + (on ? " 1" : " 0")); },
-            py::arg("control"), py::arg("on"), "Sets a check box (as a click) or a menu mark.")
-        .def(
-            "select",
-            [](W& w, const std::string& c, int i) {
-                w.line("select " + c + " " + std::to_string(i));
-            },
-            py::arg("control"), py::arg("item"), "Selects item (from 0) of a radio group.")
-        .def(
-            "updown",
-            [](W& w, const std::string& c, bool up, long long n) {
-                w.line("updown " + c + (up ? " up " : " down ") + std::to_string(n));
-            },
-            py::arg("control"), py::arg("up") = true, py::arg("times") = 1,
-            "Presses an up-down arrow.")
-        .def(
-            "call", [](W& w, const std::string& h) { w.line("call " + h); }, py::arg("handler"),
-            "Runs a command by name ('Button2Click', 'TForm6.FormShow').")
-        .def(
-            "tick",
-            [](W& w, const std::string& t, long long n) {
-                w.line("tick " + t + " " + std::to_string(n));
-            },
-            py::arg("timer"), py::arg("times") = 1, "Delivers timer ticks.")
-        .def(
-            "advance", [](W& w, long long ms) { w.line("advance " + std::to_string(ms)); },
-            py::arg("ms"),
-            "Moves virtual time on, delivering every due tick in order. Ctrl-C stops it\n"
-            "after the current tick (the clock stays there) and raises KeyboardInterrupt.")
-        .def(
-            "mouse",
-            [](W& w, const std::string& kind, int x, int y, const std::string& button,
-               const std::string& form) {
-                // The workbench refuses coordinates no window system reports.
-                w.line("mouse " + kind + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-                       button + " " + form);
-            },
-            py::arg("kind"), py::arg("x"), py::arg("y"), py::arg("button") = "left",
-            py::arg("form") = "TForm1", "A mouse event: kind is 'down', 'up' or 'move'.")
-        .def(
-            "answer",
-            [](W& w, const std::optional<std::string>& path) {
-                w.line("answer " + path.value_or("cancel"));
-            },
-            py::arg("path"),
-            "The answer to the next file dialog (None cancels it); a relative path lies\n"
-            "in the workbench's folder.")
-        .def(
-            "set",
-            [](W& w, const std::string& name, const std::string& value) {
-                w.line("set " + name + " " + value);
-            },
-            py::arg("name"), py::arg("value"), "Writes a model value ('set lineI AAAAC').")
-        .def("get", &W::get, py::arg("name"),
-             "A model value or control: an int, a float, a str, or a NumPy array (lines as\n"
-             "uint8 cells C=0 B=1 A=2 over the line's length, per-cell values and tables\n"
-             "as arrays, mark grids as a rows x cells array).")
-        .def("canvas", &W::canvas, py::arg("form") = py::none(),
-             "The drawing surface of the main window (or of `form`) as H x W x 3 uint8 RGB.");
+    py::class_<W>(m, "Workbench", "The compiled workbench; use rcalab.Workbench.")
+        .def(py::init<std::optional<std::filesystem::path>>(), py::arg("workdir") = py::none())
+        .def_property_readonly("workdir", &W::folder)
+        .def_property_readonly("notices", &W::notices)
+        .def("type", [](W& w, const std::string& c,
+                        const std::string& t) { w.line("type " + c + " " + quoted(t)); })
+        .def("click", [](W& w, const std::string& c) { w.line("click " + c); })
+        .def("check",
+             [](W& w, const std::string& c, bool on) { w.line("check " + c + (on ? " 1" : " 0")); })
+        .def("select", [](W& w, const std::string& c,
+                          long long i) { w.line("select " + c + " " + std::to_string(i)); })
+        .def("updown",
+             [](W& w, const std::string& c, bool up, long long n) {
+                 w.line("updown " + c + (up ? " up " : " down ") + std::to_string(n));
+             })
+        .def("call", [](W& w, const std::string& h) { w.line("call " + h); })
+        .def("tick", [](W& w, const std::string& t,
+                        long long n) { w.line("tick " + t + " " + std::to_string(n)); })
+        .def("advance", [](W& w, long long ms) { w.line("advance " + std::to_string(ms)); })
+        .def("mouse",
+             [](W& w, const std::string& kind, long long x, long long y, const std::string& button,
+                const std::string& form) {
+                 // The workbench refuses coordinates no window system reports.
+                 w.line("mouse " + kind + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                        button + " " + form);
+             })
+        .def("answer",
+             [](W& w, const std::optional<std::string>& path) {
+                 w.line("answer " + path.value_or("cancel"));
+             })
+        .def("set",
+             [](W& w, const std::string& name, const py::object& value) {
+                 // Python values become the text `set` reads.
+                 w.line("set " + name + " " + w.textFor(name, value));
+             })
+        .def("get", &W::get)
+        .def("canvas", &W::canvas, py::arg("form") = py::none())
+        .def("png", &W::png, py::arg("form") = py::none());
 }
 
 } // namespace rcapy

@@ -1,6 +1,6 @@
 #include "cli/batch_command.h"
-#include "cli/batch_options.h"
 #include "cli/batch_output.h"
+#include "headless/batch_options.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

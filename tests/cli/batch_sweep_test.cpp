@@ -1,9 +1,9 @@
 #include "cli/batch_command.h"
 #include "cli/batch_interrupt.h"
-#include "cli/batch_options.h"
 #include "cli/sweep_command.h"
-#include "cli/sweep_options.h"
-#include "cli/sweep_runner.h"
+#include "headless/batch_options.h"
+#include "headless/sweep_options.h"
+#include "headless/sweep_runner.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The script interpreter, run in-process.
-#include "cli/script.h"
 #include "files/workdir_fixture.h"
+#include "script/script.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

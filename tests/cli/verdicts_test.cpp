@@ -2,8 +2,8 @@
 // cases file opened in the window and run again, and the output's shape
 // under threads, shards and seeds.
 #include "cli/verdicts_command.h"
-#include "cli/verdicts_runner.h"
 #include "files/case_file.h"
+#include "headless/verdicts_runner.h"
 #include "setup/case_setup.h"
 #include "view/window_verdict.h"
 

@@ -2,8 +2,8 @@
 // forms own their surfaces and mouse handlers, subsystem state is one per
 // bench, charts and number arrays print for scripts.
 #include "app/workbench.h"
-#include "cli/script.h"
 #include "forms/wiring.h"
+#include "script/script.h"
 #include "state/fixed_paths.h"
 
 #include <gtest/gtest.h>

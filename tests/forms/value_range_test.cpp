@@ -1,8 +1,8 @@
 // Values from scripts that do not fit: `set` refuses them whole instead of
 // wrapping, mouse points are refused where they enter, and counters stop at
 // the ends of their type.
-#include "cli/script.h"
 #include "files/workdir_fixture.h"
+#include "script/script.h"
 #include "state/saturating.h"
 
 #include <gtest/gtest.h>

@@ -94,11 +94,32 @@ def test_a_worker_killed_mid_run_changes_nothing(client):
         (lambda c: rd.verdicts(c, (8, 9), trials=9000, cases=True, shards=2), ValueError),
         # the engine's own message comes back from the worker
         (lambda c: rd.verdicts(c, (8, 9), all=True, mask="Q9", shards=2), ValueError),
+        (lambda c: rd.sweep(c, shards=2, **dict(SWEEP, step_limit=-1)), ValueError),
+        (lambda c: rd.sweep(c, shards=2, mask="L1", **SWEEP), TypeError),
     ],
 )
-def test_bad_arguments_raise(client, call, error):
+def test_bad_arguments_raise_before_anything_is_submitted(client, call, error, monkeypatch):
+    submitted = []
+    monkeypatch.setattr(client, "submit", lambda *a, **k: submitted.append(a))
     with pytest.raises(error):
         call(client)
+    assert submitted == []
+
+
+@pytest.mark.parametrize("close", ["client", "cluster"])
+def test_closing_mid_run_raises_the_real_error(close):
+    from concurrent.futures import CancelledError
+
+    cluster = distributed.LocalCluster(n_workers=1, threads_per_worker=2, processes=False,
+                                       dashboard_address=":0")
+    c = distributed.Client(cluster)
+    shut = c.close if close == "client" else cluster.close
+    try:
+        with pytest.raises(CancelledError):
+            rd.sweep(c, shards=8, progress=lambda done, total: shut(), **SWEEP)
+    finally:
+        c.close()
+        cluster.close()
 
 
 def cli(*args):

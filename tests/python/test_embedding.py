@@ -115,6 +115,57 @@ def test_ctrl_c_stops_long_calls_with_keyboard_interrupt(workdir, call, partial)
         signal.raise_signal(signal.SIGINT)
 
 
+EXIT_CALLS = {
+    "batch": "rcalab.batch(trials=10**9, seed=1)",
+    "verdicts": "rcalab.verdicts((20, 40), all=True)",
+    "advance": "w = rcalab.Workbench(DIR); w.select('RadioGroup2', 1); w.click('Button6'); "
+               "w.advance(10**12)",
+    "dask": "import distributed; c = distributed.Client(processes=False, dashboard_address=':0'); "
+            "import rcalab.distributed as rd; rd.sweep(c, masks='0..31x0..31', trials=10**6)",
+}
+
+
+@pytest.mark.parametrize("call", EXIT_CALLS, ids=list(EXIT_CALLS))
+def test_the_interpreter_exits_while_a_thread_is_inside_a_call(workdir, call):
+    if call == "dask":
+        pytest.importorskip("distributed")
+    code = (f"import rcalab, threading, time\nDIR = {str(workdir)!r}\n"
+            f"threading.Thread(target=lambda: exec({EXIT_CALLS[call]!r}), daemon=True).start()\n"
+            "time.sleep(1.5)\n")
+    out = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True,
+                         env={**os.environ, "PYTHONPATH": os.pathsep.join(sys.path)}, timeout=120)
+    assert out.returncode == 0, out.stderr
+    assert "terminate" not in out.stderr and "Fatal" not in out.stderr
+
+
+def test_ctrl_c_leaves_a_blocked_worker_behind(workdir):
+    """A read that never returns: Ctrl-C still ends the call, which says so,
+    and the workbench refuses calls until the read is over."""
+    fifo = workdir / "pipe.dat"
+    os.mkfifo(fifo)
+    w = rcalab.Workbench(workdir)
+    w.answer(fifo.name)
+    threading.Timer(0.3, signal.raise_signal, [signal.SIGINT]).start()
+    with pytest.raises(KeyboardInterrupt) as caught:
+        w.click("ReadRCA1")
+    if not getattr(caught.value, "abandoned", False):
+        pytest.fail("the call waited for its worker instead of leaving it")
+    assert "left running" in " ".join(caught.value.__notes__)
+    with pytest.raises(RuntimeError, match="still running"):
+        w.get("lineLength")
+    fd = os.open(fifo, os.O_WRONLY | os.O_NONBLOCK)
+    os.write(fd, b"A" * 4096)
+    os.close(fd)
+    for _ in range(100):
+        try:
+            assert w.get("lineLength") > 0
+            break
+        except RuntimeError:
+            threading.Event().wait(0.1)
+    else:
+        pytest.fail("the workbench stayed busy after its read ended")
+
+
 def test_progress_reports_and_figures_come_typed():
     seen = []
     got = rcalab.batch(trials=400, seed=3, length=range(20, 30),
@@ -163,11 +214,34 @@ def test_batch_options_are_checked_in_python_words(kwargs, error, words):
         ({"masks": "5..2x0"}, ValueError, "'5..2' is an empty range"),
         ({"masks": "L1", "configs": "x"}, ValueError, "configs gives the whole list"),
         ({"lengths": 20}, TypeError, "lengths must be"),
+        ({"masks": ["L1", "R1", "R2"]}, ValueError,
+         "for one mask write masks=[['L1', 'R1', 'R2']] or masks='L1,R1,R2'; "
+         "for one mask per box write masks='L1;R1;R2'"),
+        ({"masks": []}, ValueError, "masks: an empty list runs nothing"),
+        ({"lengths": []}, ValueError, "lengths: an empty list runs nothing"),
+        ({"borders": ""}, ValueError, "borders: '' names nothing"),
+        ({"configs": ""}, ValueError, "configs: '' names no file"),
+        ({"threads": True}, TypeError, "threads must be an int, not bool"),
+        ({"arrays": "yes"}, TypeError, "arrays must be True or False"),
     ],
 )
 def test_sweep_options_are_checked_in_python_words(kwargs, error, words):
     with pytest.raises(error, match=re.escape(words)):
         rcalab.sweep(trials=1, **kwargs)
+
+
+def test_one_mask_of_boxes_reads_alike_in_batch_and_sweep():
+    one = rcalab.sweep(masks=[["L1", "R1", "R2"]], trials=30, seed=2)
+    assert [r["mask"] for r in one] == ["L1,R1,R2"]
+    assert rcalab.batch(mask=["L1", "R1", "R2"], trials=30, seed=2)["mask"] == "L1,R1,R2"
+    assert [r["mask"] for r in rcalab.sweep(masks="L1;R1", trials=5, seed=2)] == ["L1", "R1"]
+
+
+def test_the_package_names_each_public_call_once():
+    assert len(rcalab.__all__) == len(set(rcalab.__all__))
+    assert {"verdicts", "FileError", "RcalabWarning"} <= set(rcalab.__all__)
+    assert all(getattr(rcalab, name).__doc__ for name in rcalab.__all__ if name != "__version__")
+    assert "verdicts()" in rcalab.__doc__
 
 
 def test_version_and_module_entry_point():

@@ -1,8 +1,8 @@
 // The verdict engine's parts against their references: the particle model
 // on bit sets against the window's row operations, and the verdicts on
 // vector lanes against the single-line verdict.
-#include "cli/batch_options.h"
 #include "engine/random.h"
+#include "headless/batch_options.h"
 #include "view/theory_model.h"
 #include "view/verdict_lanes.h"
 

@@ -1,8 +1,8 @@
 // The verdict engine against the window: the same lines set up by 'Random'
 // with the controls, run by 'GO' in the clock view with 'Prediction' "Yes",
 // give the same verdict, end step and first differing row and column.
-#include "cli/batch_options.h"
 #include "engine/random.h"
+#include "headless/batch_options.h"
 #include "view/verdict.h"
 #include "window_verdict.h"
 

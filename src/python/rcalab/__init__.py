@@ -1,160 +1,33 @@
 """rcalab: the reversible three-state cellular automaton workbench, from Python.
 
 ``Workbench(workdir)`` is the whole program after start-up, driven with the
-verbs of rcalab-cli scripts, over a folder of its own. ``batch()`` and
-``sweep()`` run the headless batches of ``rcalab-cli batch`` / ``sweep`` with
-typed, checked keywords and return their figures as dicts. Every long call
-stops on Ctrl-C with ``KeyboardInterrupt``. ``python -m rcalab`` is the
-command-line program.
+verbs of rcalab-cli scripts, over a folder of its own; its notices arrive as
+``RcalabWarning`` warnings and a failed file command raises ``FileError``.
+``batch()``, ``sweep()`` and ``verdicts()`` run the headless batches and the
+theory check of ``rcalab-cli batch`` / ``sweep`` / ``verdicts`` with typed,
+checked keywords and return their figures as dicts. Every long call stops on
+Ctrl-C with ``KeyboardInterrupt`` (its ``result`` holds what was finished).
+``python -m rcalab`` is the command-line program; ``rcalab.distributed`` runs
+sweeps and verdicts on a Dask cluster.
 """
 from __future__ import annotations
 
-import numbers
+import inspect
 import os
-import sys
-from typing import Any, Callable, Iterable, Optional, Sequence, Union
+from typing import Any, Iterable, Optional, Union
 
 from . import _core
-from ._core import ScriptError, Workbench, __version__
+from . import _options as _opt
+from ._core import ScriptError, __version__
+from ._options import Lengths, Mask, Progress
+from .workbench import FileError, RcalabWarning, Window, Workbench
 
-__all__ = ["Workbench", "ScriptError", "batch", "sweep", "__version__"]
+ScriptError.__module__ = "rcalab"
 
-# Names that other parts of _core add are rcalab's too.
-for _name in dir(_core):
-    if not _name.startswith("_") and _name not in globals():
-        globals()[_name] = getattr(_core, _name)
-        __all__.append(_name)
-
-Mask = Union[str, Sequence[str], tuple[int, int]]
-Lengths = Union[range, tuple[int, int], str]
-Progress = Union[bool, Callable[[int, int], Any], None]
-
-_INT64 = 2**63
-
-
-def _whole(name: str, value: Any) -> int:
-    if isinstance(value, bool) or not isinstance(value, numbers.Integral):
-        raise TypeError(f"{name} must be an int, not {type(value).__name__}")
-    value = int(value)
-    if not -_INT64 <= value < _INT64:
-        raise ValueError(f"{name}: {value} is far out of range")
-    return value
-
-
-def _optional_whole(name: str, value: Any) -> Optional[int]:
-    return None if value is None else _whole(name, value)
-
-
-def _text(name: str, value: Any) -> str:
-    if not isinstance(value, str):
-        raise TypeError(f"{name} must be a str, not {type(value).__name__}")
-    return value
-
-
-def _mask(name: str, value: Any) -> str:
-    """'L1,R1,R2', ['L1', 'R1', 'R2'] or (LEFT, RIGHT) 5-bit numbers."""
-    if isinstance(value, str):
-        return value
-    if isinstance(value, tuple) and len(value) == 2 and all(
-        isinstance(v, numbers.Integral) and not isinstance(v, bool) for v in value
-    ):
-        return f"{int(value[0])}:{int(value[1])}"
-    if isinstance(value, (list, tuple)) and value and all(isinstance(v, str) for v in value):
-        return ",".join(value)
-    raise TypeError(
-        f"{name} must be a str such as 'L1,R1,R2', a list such as ['L1', 'R1'] or a "
-        f"(left, right) pair of 5-bit numbers, not {value!r}"
-    )
-
-
-def _length(name: str, value: Any) -> tuple[int, int]:
-    """range(20, 40), (20, 40) or '20..40': lengths 20 to 39."""
-    if isinstance(value, range):
-        if value.step != 1:
-            raise ValueError(f"{name}: a range of lengths has step 1, not {value.step}")
-        return value.start, value.stop
-    if isinstance(value, str):
-        lo, dots, hi = value.partition("..")
-        try:
-            return int(lo), int(hi)
-        except ValueError:
-            raise ValueError(f"{name}: '{value}' is not MIN..MAX (e.g. '20..40')") from None
-    if isinstance(value, (tuple, list)) and len(value) == 2:
-        return _whole(f"{name} MIN", value[0]), _whole(f"{name} MAX", value[1])
-    raise TypeError(f"{name} must be a range, a (MIN, MAX) pair or 'MIN..MAX', not {value!r}")
-
-
-def _items(name: str, value: Any, one: Callable[[str, Any], Any], sep: str) -> list:
-    """A list option: None, one item, a str of items joined by `sep`, or a list."""
-    if value is None:
-        return []
-    if isinstance(value, str):
-        return [one(name, part) for part in value.split(sep)]
-    if isinstance(value, range) or (
-        isinstance(value, tuple) and len(value) == 2 and
-        all(isinstance(v, numbers.Integral) for v in value)
-    ):
-        return [one(name, value)]
-    if isinstance(value, Iterable):
-        return [one(name, item) for item in value]
-    raise TypeError(f"{name} must be a str or a list, not {type(value).__name__}")
-
-
-def _shard(value: Any) -> tuple[int, int]:
-    if value is None:
-        return 0, 1
-    if isinstance(value, str):
-        index, slash, count = value.partition("/")
-        try:
-            return int(index), int(count)
-        except ValueError:
-            raise ValueError(f"shard: '{value}' is not 'I/N'") from None
-    if isinstance(value, (tuple, list)) and len(value) == 2:
-        return _whole("shard I", value[0]), _whole("shard N", value[1])
-    raise TypeError(f"shard must be an (I, N) pair or 'I/N', not {value!r}")
-
-
-class _TextBar:
-    """A progress line on standard error, for when tqdm is not installed."""
-
-    def __init__(self, unit: str) -> None:
-        self.unit = unit
-
-    def __call__(self, done: int, total: int) -> None:
-        print(f"\r{done} of {total} {self.unit}", end="", file=sys.stderr, flush=True)
-
-    def close(self) -> None:
-        print(file=sys.stderr, flush=True)
-
-
-class _TqdmBar:
-    def __init__(self, tqdm: Any, unit: str) -> None:
-        self.tqdm, self.unit, self.bar = tqdm, unit, None
-
-    def __call__(self, done: int, total: int) -> None:
-        if self.bar is None:
-            self.bar = self.tqdm(total=total, unit=f" {self.unit}")
-        self.bar.update(done - self.bar.n)
-
-    def close(self) -> None:
-        if self.bar is not None:
-            self.bar.close()
-
-
-def _progress(progress: Progress, unit: str) -> tuple[Optional[Callable], Callable[[], None]]:
-    if progress is None or progress is False:
-        return None, lambda: None
-    if progress is True:
-        try:
-            from tqdm import tqdm
-        except ImportError:
-            bar: Any = _TextBar(unit)
-        else:
-            bar = _TqdmBar(tqdm, unit)
-        return bar, bar.close
-    if callable(progress):
-        return progress, lambda: None
-    raise TypeError("progress must be True, False or a callable(done, total)")
+__all__ = [
+    "Workbench", "Window", "ScriptError", "FileError", "RcalabWarning",
+    "batch", "sweep", "verdicts", "__version__",
+]
 
 
 def batch(
@@ -181,19 +54,45 @@ def batch(
     between trials and raises KeyboardInterrupt; its ``result`` attribute holds
     the figures of the trials played (with ``complete: False``).
     """
-    report, close = _progress(progress, "trials")
+    report, close = _opt.progress(progress, "trials")
     try:
         return _core.batch(
-            trials=_whole("trials", trials),
-            length=_length("length", length),
-            mask=None if mask is None else _mask("mask", mask),
-            border=_text("border", border),
-            step_limit=_whole("step_limit", step_limit),
-            seed=_optional_whole("seed", seed),
+            trials=_opt.whole("trials", trials),
+            length=_opt.length("length", length),
+            mask=None if mask is None else _opt.mask("mask", mask),
+            border=_opt.text("border", border),
+            step_limit=_opt.whole("step_limit", step_limit),
+            seed=_opt.optional_whole("seed", seed),
             progress=report,
         )
     finally:
         close()
+
+
+def _sweep_args(
+    masks: Union[str, Iterable[Mask], None] = None,
+    lengths: Union[Lengths, Iterable[Lengths], None] = None,
+    borders: Union[str, Iterable[str], None] = None,
+    configs: Union[str, os.PathLike, None] = None,
+    trials: int = 1000,
+    step_limit: int = 1000000,
+    seed: Optional[int] = None,
+    threads: Optional[int] = None,
+    shard: Union[tuple[int, int], str, None] = None,
+) -> dict[str, Any]:
+    if configs is not None and not _opt.path("configs", configs).strip():
+        raise ValueError("configs: '' names no file; leave configs out for the lists")
+    return dict(
+        masks=_opt.masks(masks),
+        lengths=_opt.items("lengths", lengths, _opt.length, ","),
+        borders=_opt.items("borders", borders, _opt.text, ","),
+        configs=None if configs is None else os.fspath(configs),
+        trials=_opt.whole("trials", trials),
+        step_limit=_opt.whole("step_limit", step_limit),
+        seed=_opt.optional_whole("seed", seed),
+        threads=_opt.optional_whole("threads", threads),
+        shard=_opt.shard(shard) or (0, 1),
+    )
 
 
 def sweep(
@@ -213,12 +112,16 @@ def sweep(
     """One headless batch per configuration, as ``rcalab-cli sweep``.
 
     The configurations are every border of ``borders`` with every range of
-    ``lengths`` with every mask of ``masks`` (a list, or the CLI's text such
-    as '0..31x0..31' or 'L1,R1;L1,R2'); or one per line of the ``configs``
-    file. Lengths as range(20, 40), (20, 40) or '20..40' (a str may list
-    several: '20..40,40..60'). trials, step_limit and seed as for batch();
-    ``seed`` gives configuration i the seed the CLI gives it. threads: default
-    one per core. shard: (I, N) runs every N-th configuration from I.
+    ``lengths`` with every mask of ``masks``; or one per line of the
+    ``configs`` file. ``masks`` is a list of masks, each as batch() takes it
+    (['L1,R1', ['L1', 'R2'], (1, 4)]), or the CLI's text ('0..31x0..31',
+    'L1,R1;L1,R2'); a list of bare boxes such as ['L1', 'R1'] could mean one
+    mask or two and is refused. Lengths as range(20, 40), (20, 40) or
+    '20..40' (a str may list several: '20..40,40..60'). An empty list or
+    text is refused; leave an option out for its default. trials, step_limit
+    and seed as for batch(); ``seed`` gives configuration i the seed the CLI
+    gives it. threads: default one per core. shard: (I, N) runs every N-th
+    configuration from I.
 
     Returns one dict per configuration, in list order, each with its
     ``index``; with ``arrays=True`` a dict of NumPy arrays, one per figure
@@ -226,26 +129,110 @@ def sweep(
     KeyboardInterrupt; its ``result`` holds the rows finished (a row stopped
     midway says ``complete: False``).
     """
-    report, close = _progress(progress, "configurations")
+    args = _sweep_args(masks, lengths, borders, configs, trials, step_limit, seed, threads,
+                       shard)
+    arrays = _opt.flag("arrays", arrays)
+    report, close = _opt.progress(progress, "configurations")
     try:
-        rows = _core.sweep(
-            masks=_items("masks", masks, _mask, ";"),
-            lengths=_items("lengths", lengths, _length, ","),
-            borders=_items("borders", borders, _text, ","),
-            configs=None if configs is None else os.fspath(configs),
-            trials=_whole("trials", trials),
-            step_limit=_whole("step_limit", step_limit),
-            seed=_optional_whole("seed", seed),
-            threads=_optional_whole("threads", threads),
-            shard=_shard(shard),
-            progress=report,
-        )
+        rows = _core.sweep(**args, progress=report)
     finally:
         close()
     return _columns(rows) if arrays else rows
 
 
+def _verdicts_args(
+    length: Lengths,
+    all: bool = False,
+    trials: Optional[int] = None,
+    seed: Optional[int] = None,
+    bcount: Optional[int] = None,
+    mask: Optional[Mask] = None,
+    border: Optional[str] = None,
+    step_limit: Optional[int] = None,
+    threads: Optional[int] = None,
+    shard: Union[tuple[int, int], str, None] = None,
+    cases: bool = False,
+) -> dict[str, Any]:
+    return dict(
+        length=_opt.length("length", length),
+        all=_opt.flag("all", all),
+        trials=_opt.optional_whole("trials", trials),
+        seed=_opt.optional_whole("seed", seed),
+        bcount=_opt.optional_whole("bcount", bcount),
+        mask=None if mask is None else _opt.mask("mask", mask),
+        border=_opt.optional_text("border", border),
+        step_limit=_opt.optional_whole("step_limit", step_limit),
+        threads=_opt.optional_whole("threads", threads),
+        shard=_opt.shard(shard),
+        cases=_opt.flag("cases", cases),
+    )
+
+
+def verdicts(
+    length: Lengths,
+    *,
+    all: bool = False,
+    trials: Optional[int] = None,
+    seed: Optional[int] = None,
+    bcount: Optional[int] = None,
+    mask: Optional[Mask] = None,
+    border: Optional[str] = None,
+    step_limit: Optional[int] = None,
+    threads: Optional[int] = None,
+    shard: Union[tuple[int, int], str, None] = None,
+    cases: bool = False,
+    progress: Progress = False,
+) -> list[dict[str, Any]]:
+    """The theory check's verdicts as ``rcalab-cli verdicts`` counts them.
+
+    length: lengths MIN to MAX-1 as range(6, 12), (6, 12), [6, 12] or '6..12'.
+    Either ``all=True`` (every line of A and B cells) or ``trials=N`` lines
+    drawn with ``bcount`` B draws from ``seed``. mask, border and step_limit
+    as for batch(); threads: default one per core; shard: (I, N) or 'I/N'.
+
+    One dict per length, in length order: length, lines, ok, not, timeout,
+    steps. With ``cases=True`` also the NOT and timeout lines: case_lines
+    (uint8 array, one row per line, cells 1 = B and 2 = A), case_verdicts,
+    and case_end_steps, case_rows, case_columns (int32, -1 where there is
+    none). progress: True shows a bar of lines judged; a callable receives
+    (done, total). Bad types raise TypeError, bad values ValueError. Ctrl-C
+    stops the check and raises KeyboardInterrupt; its ``result`` holds the
+    lengths judged to their end.
+    """
+    args = _verdicts_args(length, all, trials, seed, bcount, mask, border, step_limit, threads,
+                          shard, cases)
+    report, close = _opt.progress(progress, "lines")
+    try:
+        return _core.verdicts(**args, progress=report)
+    finally:
+        close()
+
+
+def _check_sweep(**options: Any) -> None:
+    """Raises what ``sweep(**options)`` would raise for its options, running nothing."""
+    options.pop("progress", None)
+    _opt.flag("arrays", options.pop("arrays", False))
+    _core.sweep(**_bound("sweep", _sweep_args, **options), progress=None, check_only=True)
+
+
+def _check_verdicts(length: Any, **options: Any) -> None:
+    """Raises what ``verdicts(length, **options)`` would raise for its options."""
+    options.pop("progress", None)
+    args = _bound("verdicts", _verdicts_args, length, **options)
+    _core.verdicts(**args, progress=None, check_only=True)
+
+
+def _bound(name: str, convert: Any, *args: Any, **options: Any) -> dict[str, Any]:
+    """convert(*args, **options), a wrong keyword named as the public call's."""
+    try:
+        inspect.signature(convert).bind(*args, **options)
+    except TypeError as e:
+        raise TypeError(f"{name}(): {e}") from None
+    return convert(*args, **options)
+
+
 def _columns(rows: list[dict[str, Any]]) -> dict[str, Any]:
+    """Rows of figures as one NumPy array per figure (None as NaN)."""
     import numpy as np
 
     out: dict[str, Any] = {}

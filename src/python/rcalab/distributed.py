@@ -64,6 +64,16 @@ def _progress(progress: Progress, what: str) -> Callable[[int, int], Any]:
     return lambda done, total: None
 
 
+def _cancel(client: Any, futures: list) -> None:
+    """Cancels what is left, when the client can still reach its scheduler."""
+    if getattr(client, "status", None) != "running":
+        return
+    try:
+        client.cancel(futures)
+    except Exception:  # the error that brought us here is the one to see
+        pass
+
+
 def _gather(client: Any, futures: list, progress: Callable[[int, int], Any]) -> list:
     """Each shard's result, in shard order; reports every finished shard."""
     from distributed import as_completed
@@ -75,14 +85,14 @@ def _gather(client: Any, futures: list, progress: Callable[[int, int], Any]) -> 
             results[place[future.key]] = future.result()
             progress(done, len(futures))
     except BaseException:
-        client.cancel(futures)
+        _cancel(client, futures)
         raise
     return results
 
 
 def sweep(
     client: Any, *, shards: Optional[int] = None, progress: Progress = None, **options: Any
-) -> list[dict[str, Any]]:
+) -> Union[list[dict[str, Any]], dict[str, Any]]:
     """``rcalab.sweep(**options)`` run as ``shards`` tasks on ``client``'s cluster.
 
     The rows come back in configuration order. With ``seed`` they equal the
@@ -90,14 +100,18 @@ def sweep(
     its worker's clock, as the single-process call does. ``shards`` defaults
     to four per worker thread; ``threads`` is each task's own thread count.
     ``progress``: True prints a line per finished shard to standard error; a
-    callable is called with (shards done, shards).
+    callable is called with (shards done, shards). The options are checked
+    here, before anything is submitted.
     """
+    arrays = options.pop("arrays", False)
     count = _check(client, shards, options)
+    rcalab._check_sweep(arrays=arrays, **options)
     futures = [
         client.submit(_sweep_shard, i, count, options, pure=False) for i in range(count)
     ]
     parts = _gather(client, futures, _progress(progress, "sweep"))
-    return sorted((row for part in parts for row in part), key=lambda row: row["index"])
+    rows = sorted((row for part in parts for row in part), key=lambda row: row["index"])
+    return rcalab._columns(rows) if arrays else rows
 
 
 def _line_numbers(lines: np.ndarray) -> np.ndarray:
@@ -143,6 +157,7 @@ def verdicts(
     since the cases of a block carry no trial number to sort by.
     """
     count = _check(client, shards, options)
+    rcalab._check_verdicts(length, **options)
     trials = options.get("trials")
     if options.get("cases") and not options.get("all") and trials:
         blocks = math.ceil(int(trials) / VERDICT_BLOCK)

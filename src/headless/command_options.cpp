@@ -1,6 +1,6 @@
-#include "cli/command_options.h"
+#include "headless/command_options.h"
 
-#include "cli/batch_options.h"
+#include "headless/batch_options.h"
 
 #include <algorithm>
 

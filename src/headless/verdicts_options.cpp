@@ -1,7 +1,7 @@
-#include "cli/verdicts_options.h"
+#include "headless/verdicts_options.h"
 
-#include "cli/batch_options.h"
-#include "cli/command_options.h"
+#include "headless/batch_options.h"
+#include "headless/command_options.h"
 #include "setup/random_line.h"
 
 #include <limits>

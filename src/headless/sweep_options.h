@@ -1,8 +1,8 @@
 #pragma once
 // Options of `rcalab-cli sweep`: the list of batch configurations, the seed,
 // threads and this process's shard of the list.
-#include "cli/batch_options.h"
-#include "cli/command_options.h"
+#include "headless/batch_options.h"
+#include "headless/command_options.h"
 
 #include <optional>
 #include <string>

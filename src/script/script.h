@@ -3,8 +3,8 @@
 // ticks on a virtual clock, mouse events, dialog answers, model values and
 // canvas pixels. See docs/scripting.md.
 #include "app/workbench.h"
-#include "cli/cli_host.h"
 #include "forms/virtual_clock.h"
+#include "script/cli_host.h"
 
 #include <atomic>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "cli/sweep_options.h"
+#include "headless/sweep_options.h"
 
-#include "cli/command_options.h"
+#include "headless/command_options.h"
 
 #include <fstream>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "cli/script.h"
+#include "script/script.h"
 
-#include "cli/exit_codes.h"
+#include "script/exit_codes.h"
 #include "files/picture_export.h"
 
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "cli/sweep_runner.h"
+#include "headless/sweep_runner.h"
 
 #include <mutex>
 #include <optional>

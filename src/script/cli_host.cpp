@@ -1,4 +1,4 @@
-#include "cli/cli_host.h"
+#include "script/cli_host.h"
 
 #include <ostream>
 

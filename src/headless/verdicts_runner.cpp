@@ -1,4 +1,4 @@
-#include "cli/verdicts_runner.h"
+#include "headless/verdicts_runner.h"
 
 #include "engine/headless_batch.h"
 #include "engine/random.h"

@@ -1,4 +1,4 @@
-#include "cli/batch_start_state.h"
+#include "headless/batch_start_state.h"
 
 #include "app/workbench.h"
 #include "forms/host.h"
