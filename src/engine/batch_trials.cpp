@@ -2,7 +2,7 @@
 
 #include "engine/batch_runner.h"
 #include "engine/random.h"
-#include "setup/random_line.h"
+#include "engine/random_line.h"
 
 namespace rca {
 

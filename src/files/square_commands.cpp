@@ -1,5 +1,6 @@
 // The five square-file slots of the File menu, 'Re 15 9 10' and the one-byte
 // writer Button53.
+#include "engine/random_line.h"
 #include "engine/trial_check.h"
 #include "files/preset_byte.h"
 #include "files/square_codec.h"
@@ -7,7 +8,6 @@
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "io/file_problem.h"
-#include "setup/random_line.h"
 #include "setup/square_generators.h"
 #include "setup/trial_setup.h"
 #include "state/fixed_paths.h"

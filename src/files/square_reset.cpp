@@ -1,6 +1,6 @@
 #include "files/square_reset.h"
 
-#include "setup/random_line.h"
+#include "engine/random_line.h"
 
 #include <algorithm>
 

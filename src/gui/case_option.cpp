@@ -1,9 +1,9 @@
 #include "gui/case_option.h"
 
-#include "files/case_file.h"
 #include "gui/error_report.h"
 #include "gui/main_window.h"
 #include "setup/case_setup.h"
+#include "theory/case_file.h"
 
 namespace rcagui {
 

@@ -1,8 +1,8 @@
 #include "headless/verdicts_options.h"
 
+#include "engine/random_line.h"
 #include "headless/batch_options.h"
 #include "headless/command_options.h"
-#include "setup/random_line.h"
 
 #include <limits>
 #include <tuple>

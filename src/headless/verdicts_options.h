@@ -1,6 +1,6 @@
 #pragma once
 // Options of `rcalab-cli verdicts`.
-#include "view/verdict.h"
+#include "theory/verdict.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,8 +2,8 @@
 
 #include "engine/headless_batch.h"
 #include "engine/random.h"
-#include "setup/random_line.h"
-#include "view/verdict_lanes.h"
+#include "engine/random_line.h"
+#include "theory/verdict_lanes.h"
 
 #include <algorithm>
 #include <map>

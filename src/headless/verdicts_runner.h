@@ -2,8 +2,8 @@
 // The work of `rcalab-cli verdicts`: the start lines of every length, in
 // blocks shared by a pool of threads, each block judged on the lanes; the
 // results handed over in line order.
-#include "files/case_file.h"
 #include "headless/verdicts_options.h"
+#include "theory/case_file.h"
 
 #include <atomic>
 #include <functional>

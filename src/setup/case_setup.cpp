@@ -1,7 +1,7 @@
 #include "setup/case_setup.h"
 
+#include "engine/random_line.h"
 #include "forms/bench.h"
-#include "setup/random_line.h"
 #include "setup/trial_setup.h"
 
 #include <string>

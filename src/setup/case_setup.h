@@ -2,7 +2,7 @@
 // A case of `rcalab-cli verdicts` set up in the workbench as a trial ready
 // for 'GO': its length in 'L=', its mask and border, one step per press,
 // the clock view with its marks, 'Prediction' "Yes", and its start line.
-#include "files/case_file.h"
+#include "theory/case_file.h"
 
 namespace rca {
 

@@ -1,9 +1,9 @@
 // 'Show initial' (TForm3): the point lists and counts written through its
 // fields, and 'DO', which builds a fresh square field from the B points.
 #include "engine/number_parse.h"
+#include "engine/random_line.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
-#include "setup/random_line.h"
 #include "setup/setup_registration.h"
 #include "setup/square_generators.h"
 #include "setup/square_update.h"

@@ -1,9 +1,9 @@
 // Trial set-ups of the 'Initial' group and menu: Random, R, Wr, D, Clear,
 // XXX, Make, randomize.
+#include "engine/random_line.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "setup/line_edits.h"
-#include "setup/random_line.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_registration.h"
 #include "setup/trial_setup.h"

@@ -1,7 +1,7 @@
 #include "setup/square_generators.h"
 
 #include "engine/random.h"
-#include "setup/random_line.h"
+#include "engine/random_line.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "setup/square_update.h"
 
-#include "setup/random_line.h"
+#include "engine/random_line.h"
 #include "setup/square_generators.h"
 
 #include <cstddef>

@@ -1,8 +1,8 @@
 #include "setup/trial_setup.h"
 
+#include "engine/random_line.h"
 #include "engine/trial_check.h"
 #include "forms/bench.h"
-#include "setup/random_line.h"
 #include "setup/setup_drawing.h"
 #include "setup/square_generators.h"
 

@@ -5,6 +5,8 @@
 namespace rca {
 
 constexpr int markRows = 1024;
+// Rows at this step time and later are not drawn.
+constexpr int32_t pictureRowLimit = 10000;
 using MarkGrid = std::array<std::array<uint8_t, maxLineCells>, markRows>;
 
 struct PictureState {

@@ -3,14 +3,12 @@
 // of a row goes, which mark it leaves, and the shapes to draw. The command
 // in picture_commands.cpp reads the VIEW boxes and paints the shapes.
 #include "model/model.h"
+#include "state/picture_state.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace rca {
-
-// Rows at this step time and later are not drawn.
-constexpr int32_t pictureRowLimit = 10000;
 
 // The VIEW boxes and hidden selectors the picture reads.
 struct ViewBoxes {

@@ -3,8 +3,8 @@
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "state/saturating.h"
+#include "theory/theory_model.h"
 #include "view/theory_drawing.h"
-#include "view/theory_model.h"
 
 namespace rca {
 

@@ -1,6 +1,6 @@
 #include "view/theory_drawing.h"
 
-#include "view/theory_model.h"
+#include "theory/theory_model.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // cases file opened in the window and run again, and the output's shape
 // under threads, shards and seeds.
 #include "cli/verdicts_command.h"
-#include "files/case_file.h"
 #include "headless/verdicts_runner.h"
 #include "setup/case_setup.h"
+#include "theory/case_file.h"
 #include "view/window_verdict.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // state = state * 22695477 + 1, draw = (state >> 16) & 0x7FFF: from state 1
 // the draws are 346, 130, 10982, 1090, 11656, 7117, 17595, 6415, 22948, ...
 // which modulo 11 give 5, 9, 4, 1, 7, 0, 6, 2, 2, ...
+#include "engine/random_line.h"
 #include "model/model.h"
-#include "setup/random_line.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and the overlay drawn on the canvas.
 #include "app/workbench.h"
 #include "forms/canvas.h"
-#include "view/theory_model.h"
+#include "theory/theory_model.h"
 
 #include <gtest/gtest.h>
 

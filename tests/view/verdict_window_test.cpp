@@ -3,7 +3,7 @@
 // give the same verdict, end step and first differing row and column.
 #include "engine/random.h"
 #include "headless/batch_options.h"
-#include "view/verdict.h"
+#include "theory/verdict.h"
 #include "window_verdict.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "files/case_file.h"
+#include "theory/case_file.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 // both lines of every trial in vector lanes, and the clock-view trace only
 // for the few trials short enough to need it.
 #include "engine/lane_path.h"
-#include "view/verdict.h"
+#include "theory/verdict.h"
 
 #include <cstddef>
 #include <vector>

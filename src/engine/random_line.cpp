@@ -1,4 +1,4 @@
-#include "setup/random_line.h"
+#include "engine/random_line.h"
 
 #include "engine/random.h"
 

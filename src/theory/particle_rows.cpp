@@ -1,6 +1,6 @@
-#include "view/particle_rows.h"
+#include "theory/particle_rows.h"
 
-#include "view/theory_model.h"
+#include "theory/theory_model.h"
 
 #include <memory>
 

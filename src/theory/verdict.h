@@ -5,7 +5,7 @@
 // "OK!!" or "NOT" as Label57 would show, or a timeout when the trial has
 // not ended within the step limit.
 #include "engine/fast_step.h"
-#include "view/particle_rows.h"
+#include "theory/particle_rows.h"
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 // vector lanes against the single-line verdict.
 #include "engine/random.h"
 #include "headless/batch_options.h"
-#include "view/theory_model.h"
-#include "view/verdict_lanes.h"
+#include "theory/theory_model.h"
+#include "theory/verdict_lanes.h"
 
 #include <gtest/gtest.h>
 

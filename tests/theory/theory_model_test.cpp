@@ -1,6 +1,6 @@
 // The particle model: the two ring examples row by row, the empty model of an
 // all-A line, and the bounds on rows and columns.
-#include "view/theory_model.h"
+#include "theory/theory_model.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // The cases file of `rcalab-cli verdicts`: one JSON object per line for
 // every start line whose verdict is "NOT" or a timeout, with what it takes
 // to set the trial up again in the window.
-#include "view/verdict.h"
+#include "theory/verdict.h"
 
 #include <optional>
 #include <string>

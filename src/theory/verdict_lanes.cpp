@@ -1,4 +1,4 @@
-#include "view/verdict_lanes.h"
+#include "theory/verdict_lanes.h"
 
 #include "engine/lane_kernel.h"
 

@@ -1,6 +1,6 @@
-#include "view/verdict.h"
+#include "theory/verdict.h"
 
-#include "view/picture.h"
+#include "state/picture_state.h"
 
 #include <algorithm>
 #include <array>

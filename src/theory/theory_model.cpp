@@ -1,4 +1,4 @@
-#include "view/theory_model.h"
+#include "theory/theory_model.h"
 
 #include <algorithm>
 
