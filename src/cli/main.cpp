@@ -1,10 +1,11 @@
 // rcalab-cli: the workbench without a screen.
 #include "cli/batch_interrupt.h"
-#include "script/exit_codes.h"
 #include "cli/subcommands.h"
 #include "files/workdir.h"
 #include "io/checked_output.h"
 #include "io/file_problem.h"
+#include "io/folder_lock.h"
+#include "script/exit_codes.h"
 #include "script/script.h"
 #include "state/version.h"
 
@@ -17,18 +18,21 @@
 
 namespace {
 
-const char* usage = "usage: rcalab-cli [--workdir DIR] --script FILE | -e 'cmd; cmd' | -\n"
-                    "       rcalab-cli init-workdir DIR\n"
-                    "       rcalab-cli batch [options]   (see docs/batch.md)\n"
-                    "       rcalab-cli sweep [options]\n"
-                    "       rcalab-cli verdicts [options]   (see docs/verdicts.md)\n"
-                    "       rcalab-cli --help | --version\n";
+const char* usage =
+    "usage: rcalab-cli [--workdir DIR] [--allow-outside] --script FILE | -e 'cmd; cmd' | -\n"
+    "       rcalab-cli init-workdir DIR\n"
+    "       rcalab-cli batch [options]   (see docs/batch.md)\n"
+    "       rcalab-cli sweep [options]\n"
+    "       rcalab-cli verdicts [options]   (see docs/verdicts.md)\n"
+    "       rcalab-cli --help | --version\n";
 
 // --help: the usage with a line per form; help2man makes the manual page of it.
 const char* help =
     "The rcalab workbench without a screen: scripts, headless batches and sweeps.\n\n"
     "Options:\n"
     "  --workdir DIR     run the script in working folder DIR (default: here)\n"
+    "  --allow-outside   let the script's `save` and answered save dialogs write\n"
+    "                    outside the working folder (refused by default)\n"
     "  --script FILE     run the script in FILE\n"
     "  -e 'cmd; cmd'     run these script lines\n"
     "  -                 read the script from standard input\n"
@@ -41,8 +45,9 @@ const char* help =
     "The script language is described in docs/scripting.md, batches and sweeps\n"
     "in docs/batch.md (installed under share/doc/rcalab).\n\n"
     "Exit codes: 0 done; 1 a result could not be written; 2 a usage or script\n"
-    "error; 3 a script ran to its end but file commands failed; 128+N stopped\n"
-    "by signal N (130 Ctrl-C, 143 SIGTERM, 129 SIGHUP) with the results so far.\n";
+    "error; 3 a script ran to its end but file commands failed; 4 another program\n"
+    "holds the working folder; 128+N stopped by signal N (130 Ctrl-C, 143 SIGTERM,\n"
+    "129 SIGHUP) with the results so far.\n";
 
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
@@ -83,6 +88,9 @@ int initWorkdirCommand(int argc, char** argv, std::ostream& out) {
     if (dir[0] == '-')
         throw std::runtime_error("init-workdir: unknown option " + dir +
                                  " (a folder whose name starts with '-' is written ./" + dir + ")");
+    // It repairs files a program on the folder may be writing.
+    rca::FolderLock lock;
+    if (std::filesystem::is_directory(dir)) lock = rca::FolderLock::take(dir, "rcalab-cli");
     std::vector<std::string> made, repaired;
     const std::string error = rca::initWorkdir(dir, &made, &repaired);
     for (const std::string& m : made)
@@ -101,6 +109,7 @@ int runScript(int argc, char** argv, std::ostream& out) {
     std::string workdir;
     std::vector<std::string> lines;
     bool haveScript = false;
+    rca::ScriptOptions options;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&]() -> std::string {
@@ -112,6 +121,8 @@ int runScript(int argc, char** argv, std::ostream& out) {
                 throw std::runtime_error("--workdir is given twice; give it once");
             workdir = value();
             if (workdir.empty()) throw std::runtime_error("--workdir needs a folder");
+        } else if (a == "--allow-outside") {
+            options.allowOutside = true;
         } else if (a == "--script") {
             takeScript(haveScript, a);
             lines = readScriptFile(value());
@@ -130,7 +141,7 @@ int runScript(int argc, char** argv, std::ostream& out) {
     if (!workdir.empty() && !std::filesystem::is_directory(workdir))
         throw std::runtime_error("cannot enter " + workdir + ": no such folder");
     rca::InterruptGuard interrupt;
-    rca::Script script(out, std::cerr, workdir);
+    rca::Script script(out, std::cerr, workdir, options);
     script.setStop(&interrupt.flag());
     return interrupt.exitCode(script.run(lines));
 }
@@ -160,6 +171,9 @@ int main(int argc, char** argv) {
     int code = 0;
     try {
         code = run(argc, argv, out.stream());
+    } catch (const rca::FolderInUse& e) {
+        std::cerr << "rcalab-cli: " << e.what() << '\n';
+        code = rca::folderInUseExitCode;
     } catch (const std::exception& e) {
         std::cerr << "rcalab-cli: " << e.what() << '\n' << usage;
         code = rca::usageExitCode;

@@ -72,10 +72,13 @@ int main(int argc, char** argv) {
     // Lets a desktop find rcalab.desktop and its icon for the window.
     app.setDesktopFileName(QStringLiteral("rcalab"));
     try {
-        const std::optional<QString> workdir = rcagui::settleWorkdir(args.workdir);
+        // Locked before the window's start-up writes its first file.
+        const std::optional<rcagui::LockedWorkdir> workdir =
+            rcagui::settleAndLockWorkdir(args.workdir);
         if (!workdir) return 0;
         // The workbench holds its folder; the process's directory stays as it was.
-        rcagui::MainWindow window(std::filesystem::path(workdir->toStdString()));
+        rcagui::MainWindow window(std::filesystem::path(workdir->path.toStdString()));
+        if (!workdir->lock.problem().empty()) window.workbench().report(workdir->lock.problem());
         window.show();
         rcagui::installDevHooks(window);
         rcagui::openCaseFromArguments(window, app.arguments());

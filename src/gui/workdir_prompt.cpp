@@ -38,7 +38,38 @@ Choice ask(const QString& dir, QWidget* parent) {
     return Choice::Quit;
 }
 
+// True when the user wants another folder.
+bool askAnother(const rca::FolderInUse& inUse, QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("rcalab"),
+                    QString::fromStdString(inUse.what()), QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("FolderInUse"));
+    QPushButton* choose =
+        box.addButton(QStringLiteral("Choose another folder…"), QMessageBox::AcceptRole);
+    choose->setObjectName(QStringLiteral("ChooseAnother"));
+    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
+    quit->setObjectName(QStringLiteral("Quit"));
+    box.setDefaultButton(choose);
+    box.exec();
+    return box.clickedButton() == choose;
+}
+
 } // namespace
+
+std::optional<LockedWorkdir> settleAndLockWorkdir(const QString& dir, QWidget* parent) {
+    QString next = dir;
+    for (;;) {
+        const std::optional<QString> settled = settleWorkdir(next, parent);
+        if (!settled) return std::nullopt;
+        try {
+            return LockedWorkdir{*settled, rca::FolderLock::take(settled->toStdString(), "rcalab")};
+        } catch (const rca::FolderInUse& inUse) {
+            if (!askAnother(inUse, parent)) return std::nullopt;
+            const QString chosen = QFileDialog::getExistingDirectory(
+                parent, QStringLiteral("Choose a working folder"), *settled);
+            next = chosen.isEmpty() ? *settled : chosen;
+        }
+    }
+}
 
 std::optional<QString> settleWorkdir(const QString& dir, QWidget* parent) {
     QString current = QDir(dir).absolutePath();

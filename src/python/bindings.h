@@ -15,6 +15,8 @@ struct ScriptError : std::runtime_error {
 // own text, cut inside a character) keeps them as U+FFFD.
 void bindScriptError(pybind11::module_& m);
 void bindWorkbench(pybind11::module_& m);
+// rcalab.FolderInUseError, with the holder's `pid` and `holder`.
+void bindFolderInUse(pybind11::module_& m);
 void bindBatch(pybind11::module_& m);
 void bindVerdicts(pybind11::module_& m);
 

@@ -7,6 +7,7 @@ PYBIND11_MODULE(_core, m) {
     m.doc() = "The rcalab workbench and its headless batches (the compiled part of rcalab).";
     m.attr("__version__") = rca::programVersion;
     rcapy::bindScriptError(m);
+    rcapy::bindFolderInUse(m);
     rcapy::bindWorkbench(m);
     rcapy::bindBatch(m);
     rcapy::bindVerdicts(m);

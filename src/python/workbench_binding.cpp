@@ -148,16 +148,20 @@ std::string valueText(std::optional<rca::FieldKind> kind, const py::object& valu
 
 class PyWorkbench {
   public:
-    explicit PyWorkbench(const std::optional<std::filesystem::path>& workdir) {
+    PyWorkbench(const std::optional<std::filesystem::path>& workdir, bool confine) {
         std::error_code ec;
         if (workdir && !std::filesystem::is_directory(*workdir, ec))
             throw py::value_error("no folder " + workdir->string() +
                                   " (make one with `rcalab-cli init-workdir DIR`)");
         auto core = std::make_shared<Core>();
         const std::filesystem::path folder = workdir.value_or("");
+        // Python code runs with the user's own rights already: outside names
+        // are allowed unless the caller confines the workbench.
+        rca::ScriptOptions options{!confine, "Python (rcalab.Workbench)",
+                                   "rcalab.Workbench(..., confine=False) lets it write there"};
         WatchedCall call;
-        WatchOutcome outcome = call.run([core, folder] {
-            core->script = std::make_unique<rca::Script>(core->out, core->err, folder);
+        WatchOutcome outcome = call.run([core, folder, options] {
+            core->script = std::make_unique<rca::Script>(core->out, core->err, folder, options);
         });
         if (outcome.raised) throw *outcome.raised;
         core_ = core;
@@ -324,10 +328,28 @@ void bindScriptError(py::module_& m) {
     });
 }
 
+void bindFolderInUse(py::module_& m) {
+    static py::exception<rca::FolderInUse> type(m, "FolderInUseError", PyExc_RuntimeError);
+    type.attr("__doc__") =
+        "Another program (its process id in `pid`, its name and host in `holder`)\n"
+        "holds the working folder. A RuntimeError.";
+    py::register_exception_translator([](std::exception_ptr p) {
+        try {
+            if (p) std::rethrow_exception(p);
+        } catch (const rca::FolderInUse& e) {
+            py::object error = type(e.what());
+            error.attr("pid") = e.pid() > 0 ? py::object(py::int_(e.pid())) : py::none();
+            error.attr("holder") = e.holder();
+            PyErr_SetObject(type.ptr(), error.ptr());
+        }
+    });
+}
+
 void bindWorkbench(py::module_& m) {
     using W = PyWorkbench;
     py::class_<W>(m, "Workbench", "The compiled workbench; use rcalab.Workbench.")
-        .def(py::init<std::optional<std::filesystem::path>>(), py::arg("workdir") = py::none())
+        .def(py::init<std::optional<std::filesystem::path>, bool>(),
+             py::arg("workdir") = py::none(), py::arg("confine") = false)
         .def_property_readonly("workdir", &W::folder)
         .def_property_readonly("notices", &W::notices)
         .def("type", [](W& w, const std::string& c,

@@ -11,6 +11,8 @@ constexpr int writeFailedExitCode = 1;
 constexpr int usageExitCode = 2;
 // A script ran to its end, but some of its file commands failed.
 constexpr int fileCommandsFailedExitCode = 3;
+// Another program holds the working folder; nothing was run or written.
+constexpr int folderInUseExitCode = 4;
 // Stopped by a signal with partial results: 128 + the signal; the commands
 // return this one and the interrupt guard puts the signal's own in its place.
 constexpr int interruptedExitCode = 128 + SIGINT;

@@ -1,7 +1,8 @@
 #include "script/script.h"
 
-#include "script/exit_codes.h"
 #include "files/picture_export.h"
+#include "io/folder_boundary.h"
+#include "script/exit_codes.h"
 
 #include <iostream>
 #include <limits>
@@ -84,11 +85,33 @@ std::vector<std::string> splitCommands(const std::string& text) {
     return out;
 }
 
-Script::Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir)
-    : out_(out), err_(err), host_(std::make_unique<CliHost>(err)),
-      wb_(std::make_unique<Workbench>(host_.get(), workdir)),
+namespace {
+
+std::filesystem::path absoluteFolder(const std::filesystem::path& workdir) {
+    return std::filesystem::absolute(workdir.empty() ? std::filesystem::current_path() : workdir);
+}
+
+} // namespace
+
+// The lock comes first: start-up already writes the square slots.
+Script::Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir,
+               ScriptOptions options)
+    : out_(out), err_(err), options_(std::move(options)),
+      lock_(FolderLock::take(absoluteFolder(workdir), options_.program)),
+      host_(std::make_unique<CliHost>(err)), wb_(std::make_unique<Workbench>(host_.get(), workdir)),
       clock_(std::make_unique<VirtualClock>(wb_->timers())) {
+    if (!lock_.problem().empty()) host_->message(lock_.problem());
+    if (!options_.allowOutside)
+        host_->guardSaves([this](const std::string& name) { return outsideRefusal(name); });
     wb_->startUp();
+}
+
+std::string Script::outsideRefusal(const std::string& name) const {
+    if (options_.allowOutside) return {};
+    const std::string why = outsideWrite(wb_->workdir(), wb_->resolve(name));
+    if (why.empty()) return {};
+    return "refused to write " + name + ": " + why + "; a script writes only inside it (" +
+           options_.outsideHint + ")";
 }
 
 Script::~Script() = default;
@@ -172,6 +195,7 @@ std::string Script::describe(const std::string& ref) const {
 }
 
 void Script::execute(const std::vector<std::string>& w, const std::string& line) {
+    host_->takeRefusal(); // one line's refusal is not the next one's
     const std::string& verb = w[0];
     if (verb == "type") {
         if (w.size() < 2) throw ScriptError("usage: type CONTROL TEXT");
@@ -273,12 +297,17 @@ void Script::execute(const std::vector<std::string>& w, const std::string& line)
     } else if (verb == "save") {
         need(w, 2, 3, "save FILE.png [FORM]");
         Canvas& surface = this->surface(w.size() == 3 ? w[2] : "TForm1");
+        if (const std::string refused = outsideRefusal(w[1]); !refused.empty())
+            throw ScriptError(refused);
         if (const std::string failure = savePicture(surface, wb_->workdir(), w[1]);
             !failure.empty())
             throw ScriptError(failure);
     } else {
         throw ScriptError("unknown verb " + verb);
     }
+    // A save dialog answered with a name outside: the dialog was cancelled.
+    if (const std::string refused = host_->takeRefusal(); !refused.empty())
+        throw ScriptError(refused);
     out_.flush();
 }
 

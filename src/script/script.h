@@ -4,6 +4,7 @@
 // canvas pixels. See docs/scripting.md.
 #include "app/workbench.h"
 #include "forms/virtual_clock.h"
+#include "io/folder_lock.h"
 #include "script/cli_host.h"
 
 #include <atomic>
@@ -15,11 +16,23 @@
 
 namespace rca {
 
+struct ScriptOptions {
+    // A script is data handed around like a file: by default the names it
+    // writes to (`save`, an answered save dialog) must stay in the folder.
+    bool allowOutside = false;
+    // Named in the folder's lock, for a second program to see.
+    std::string program = "rcalab-cli";
+    // How the user lifts the confinement, added to a refusal.
+    std::string outsideHint = "rcalab-cli --allow-outside lets a script write there";
+};
+
 class Script {
   public:
-    // Builds the workbench over `workdir` (empty: the current directory)
-    // with a CLI host and runs its start-up.
-    Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir = {});
+    // Locks `workdir` (empty: the current directory; FolderInUse when another
+    // program holds it), builds the workbench over it with a CLI host and
+    // runs its start-up.
+    Script(std::ostream& out, std::ostream& err, const std::filesystem::path& workdir = {},
+           ScriptOptions options = {});
     ~Script();
 
     // Runs the lines in order; stops at the first error with
@@ -44,9 +57,13 @@ class Script {
     Timer& timer(const std::string& ref) const;
     Canvas& surface(const std::string& formName) const;
     std::string describe(const std::string& ref) const;
+    // Empty when a write to `name` (as given) may go ahead.
+    std::string outsideRefusal(const std::string& name) const;
 
     std::ostream& out_;
     std::ostream& err_;
+    ScriptOptions options_;
+    FolderLock lock_;
     std::unique_ptr<CliHost> host_;
     std::unique_ptr<Workbench> wb_;
     std::unique_ptr<VirtualClock> clock_;

@@ -20,7 +20,15 @@ SCRIPT = ["select RadioGroup12 0", "click CheckBox33", "click Button58", "click 
           "advance 1000"]
 
 
-def test_values_match_the_cli_print(workdir):
+@pytest.fixture
+def cli_dir(tmp_path_factory):
+    """A folder of the CLI's own: the workbench holds `workdir`."""
+    folder = tmp_path_factory.mktemp("cli")
+    subprocess.run([CLI, "init-workdir", str(folder)], check=True)
+    return folder
+
+
+def test_values_match_the_cli_print(workdir, cli_dir):
     wb = rcalab.Workbench(str(workdir))
     for line in SCRIPT:
         verb, *args = line.split()
@@ -31,7 +39,7 @@ def test_values_match_the_cli_print(workdir):
         else:
             wb.click(args[0])
     names = ["lineI", "cellClockI", "stepTime", "Label57", "StatusBar1"]
-    printed = cli_print(workdir, ";".join(SCRIPT + [f"print {n}" for n in names]))
+    printed = cli_print(cli_dir, ";".join(SCRIPT + [f"print {n}" for n in names]))
     line = wb.get("lineI")
     assert line.dtype == np.uint8 and line.shape == (wb.get("lineLength"),)
     assert "".join("CBA"[c] for c in line) == printed[0]
@@ -41,16 +49,16 @@ def test_values_match_the_cli_print(workdir):
     assert str(wb.get("StatusBar1")) == printed[4]
     grid = wb.get("markCI")
     assert grid.shape == (1024, wb.get("lineLength"))
-    assert grid[1].tolist() == [int(v) for v in cli_print(workdir, ";".join(
+    assert grid[1].tolist() == [int(v) for v in cli_print(cli_dir, ";".join(
         SCRIPT + ["print markCI[1]"]))[0].split()]
 
 
-def test_canvas_and_errors(workdir):
+def test_canvas_and_errors(workdir, cli_dir):
     wb = rcalab.Workbench(str(workdir))
     wb.set("lineI", "AAAAB")
     image = wb.canvas()
     assert image.shape == (800, 1146, 3) and image.dtype == np.uint8
-    packed = int(cli_print(workdir, "pixel 5 5")[0])
+    packed = int(cli_print(cli_dir, "pixel 5 5")[0])
     assert tuple(image[5, 5]) == (packed & 255, (packed >> 8) & 255, packed >> 16)
     wb.click("ShowCA1")
     assert wb.canvas("TForm6").shape[2] == 3

@@ -18,14 +18,14 @@ from typing import Any, Iterable, Optional, Union
 
 from . import _core
 from . import _options as _opt
-from ._core import ScriptError, __version__
+from ._core import FolderInUseError, ScriptError, __version__
 from ._options import Lengths, Mask, Progress
 from .workbench import FileError, RcalabWarning, Window, Workbench
 
-ScriptError.__module__ = "rcalab"
+ScriptError.__module__ = FolderInUseError.__module__ = "rcalab"
 
 __all__ = [
-    "Workbench", "Window", "ScriptError", "FileError", "RcalabWarning",
+    "Workbench", "Window", "ScriptError", "FolderInUseError", "FileError", "RcalabWarning",
     "batch", "sweep", "verdicts", "__version__",
 ]
 

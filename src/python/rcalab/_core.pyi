@@ -8,8 +8,12 @@ __version__: str
 
 class ScriptError(RuntimeError): ...
 
+class FolderInUseError(RuntimeError):
+    pid: Optional[int]
+    holder: str
+
 class Workbench:
-    def __init__(self, workdir: Optional[str] = None) -> None: ...
+    def __init__(self, workdir: Optional[str] = None, confine: bool = False) -> None: ...
     @property
     def workdir(self) -> str: ...
     @property

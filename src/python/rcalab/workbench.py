@@ -61,15 +61,23 @@ class Workbench(_core.Workbench):
     ``notices``; a file command whose read or write failed raises
     rcalab.FileError (an OSError). Long verbs stop on Ctrl-C with
     KeyboardInterrupt. In Jupyter a workbench shows its main window.
+
+    The folder is locked for this process while a workbench is on it: another
+    program on it raises rcalab.FolderInUseError here. Answered save dialogs
+    and pictures may name files outside the folder unless ``confine=True``,
+    which refuses them with rcalab.ScriptError, as rcalab-cli does by default.
     """
 
-    def __init__(self, workdir: Optional[PathLike] = None) -> None:
+    def __init__(self, workdir: Optional[PathLike] = None, *, confine: bool = False) -> None:
         """Starts a workbench over the folder ``workdir`` (default: the current
-        directory as the workbench starts)."""
-        super().__init__(None if workdir is None else opt.path("workdir", workdir))
+        directory as the workbench starts). ``confine=True`` keeps every write
+        it is asked for inside the folder, links followed."""
+        super().__init__(None if workdir is None else opt.path("workdir", workdir),
+                         opt.flag("confine", confine))
+        self.confined = confine
 
     def __repr__(self) -> str:
-        return f"rcalab.Workbench({self.workdir!r})"
+        return f"rcalab.Workbench({self.workdir!r}{', confine=True' if self.confined else ''})"
 
     def _repr_png_(self) -> bytes:
         return self.png()
