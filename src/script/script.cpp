@@ -108,10 +108,12 @@ Script::Script(std::ostream& out, std::ostream& err, const std::filesystem::path
 
 std::string Script::outsideRefusal(const std::string& name) const {
     if (options_.allowOutside) return {};
-    const std::string why = outsideWrite(wb_->workdir(), wb_->resolve(name));
-    if (why.empty()) return {};
-    return "refused to write " + name + ": " + why + "; a script writes only inside it (" +
-           options_.outsideHint + ")";
+    const PathLead lead = leadOf(wb_->workdir(), wb_->resolve(name));
+    if (lead.inside) return {};
+    return "refused to write " + name + ": it " + (lead.linked ? "is a link to " : "leads to ") +
+           lead.target.string() + (lead.linked && lead.dangling ? " (not there yet)" : "") +
+           ", outside the working folder; a script writes only inside it (" + options_.outsideHint +
+           ")";
 }
 
 Script::~Script() = default;

@@ -28,13 +28,14 @@ function(run code err_part file made script)
 endfunction()
 
 set(refused "outside the working folder; a script writes only inside it")
-run(2 "line 1: refused to write ../outside.png: ../outside.png leads to ${WORK}/outside.png"
+run(2 "line 1: refused to write ../outside.png: it leads to ${WORK}/outside.png, ${refused}"
     ${WORK}/outside.png FALSE "save ../outside.png")
 run(0 "" ${WORK}/outside.png TRUE "save ../outside.png" --allow-outside)
 run(2 "line 2: refused to write ${WORK}/abs.dat" ${WORK}/abs.dat FALSE
     "answer ${WORK}/abs.dat; click WriteRCA1; print lineLength")
 run(0 "" ${WORK}/abs.dat TRUE "answer ${WORK}/abs.dat; click WriteRCA1" --allow-outside)
-run(2 "IMPROVE/imp000.dat is a link to ${WORK}/newfile, which does not exist" ${WORK}/newfile
+run(2 "refused to write IMPROVE/imp000.dat: it is a link to ${WORK}/newfile (not there yet)"
+    ${WORK}/newfile
     FALSE "answer IMPROVE/imp000.dat; click WriteRCA1")
 run(2 "${refused}" ${WORK}/pic.png FALSE "answer ${WORK}/pic.png; click SavePicture1")
 # Links that stay inside keep working; reading outside is allowed.
