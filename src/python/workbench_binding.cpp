@@ -337,7 +337,7 @@ void bindFolderInUse(py::module_& m) {
         try {
             if (p) std::rethrow_exception(p);
         } catch (const rca::FolderInUse& e) {
-            py::object error = type(e.what());
+            py::object error = py::reinterpret_borrow<py::object>(type.ptr())(e.what());
             error.attr("pid") = e.pid() > 0 ? py::object(py::int_(e.pid())) : py::none();
             error.attr("holder") = e.holder();
             PyErr_SetObject(type.ptr(), error.ptr());
