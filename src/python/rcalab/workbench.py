@@ -68,6 +68,8 @@ class Workbench(_core.Workbench):
     which refuses them with rcalab.ScriptError, as rcalab-cli does by default.
     """
 
+    confined: bool  # writes kept inside the folder
+
     def __init__(self, workdir: Optional[PathLike] = None, *, confine: bool = False) -> None:
         """Starts a workbench over the folder ``workdir`` (default: the current
         directory as the workbench starts). ``confine=True`` keeps every write
