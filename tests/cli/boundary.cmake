@@ -53,3 +53,14 @@ if(NOT rc EQUAL 0 OR NOT CMAKE_MATCH_1 EQUAL 4 OR NOT CMAKE_MATCH_3 EQUAL 0 OR a
    OR at_pid EQUAL -1 OR err MATCHES "\n11\n")
     message(SEND_ERROR "second program: exit ${rc}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
+
+# A link planted at the lock's own name is never written through.
+file(WRITE ${WORK}/victim "precious\n")
+file(CREATE_LINK ../victim ${wd}/.rcalab.lock SYMBOLIC)
+execute_process(COMMAND ${CLI} --workdir ${wd} -e "print lineLength"
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+file(READ ${WORK}/victim victim)
+if(NOT rc EQUAL 0 OR NOT out STREQUAL "11\n" OR NOT victim STREQUAL "precious\n"
+   OR NOT err MATCHES "not locked \\(.rcalab.lock is a link; remove it\\)")
+    message(SEND_ERROR "planted lock link: exit ${rc}, victim '${victim}'\nstderr:\n${err}")
+endif()

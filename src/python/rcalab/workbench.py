@@ -138,7 +138,8 @@ class Workbench(_core.Workbench):
 
     def answer(self, path: Optional[PathLike]) -> None:
         """The answer to the next file dialog (None cancels it); a relative path
-        lies in the workbench's folder."""
+        lies in the workbench's folder. A confined workbench refuses, when a
+        save dialog takes it, a name that leads outside the folder."""
         super().answer(None if path is None else opt.path("path", path))
 
     def set(self, name: str, value: Any) -> None:
