@@ -45,11 +45,12 @@ run(0 "" ${WORK}/abs.dat TRUE "answer ${WORK}/abs.dat; click ReadRCA1")
 # A real second process: the holder runs for ever until stopped.
 execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/second_program.sh ${CLI} ${wd}
     OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-string(REGEX MATCH "second=([0-9]+) holder=([0-9]+) after=([0-9]+)" got "${out}")
+string(REGEX MATCH "second=([0-9]+) init=([0-9]+) holder=([0-9]+) after=([0-9]+)" got "${out}")
 set(want "${wd} is in use by rcalab-cli on ")
 string(FIND "${err}" "${want}" at)
-string(FIND "${err}" "(process ${CMAKE_MATCH_2})" at_pid)
-if(NOT rc EQUAL 0 OR NOT CMAKE_MATCH_1 EQUAL 4 OR NOT CMAKE_MATCH_3 EQUAL 0 OR at EQUAL -1
+string(FIND "${err}" "(process ${CMAKE_MATCH_3})" at_pid)
+if(NOT rc EQUAL 0 OR NOT CMAKE_MATCH_1 EQUAL 4 OR NOT CMAKE_MATCH_2 EQUAL 4
+   OR NOT CMAKE_MATCH_4 EQUAL 0 OR at EQUAL -1
    OR at_pid EQUAL -1 OR err MATCHES "\n11\n")
     message(SEND_ERROR "second program: exit ${rc}\nstdout:\n${out}\nstderr:\n${err}")
 endif()
