@@ -15,13 +15,15 @@
 namespace {
 
 const char* help =
-    "usage: rcalab [--workdir DIR | DIR]\n"
+    "usage: rcalab [--workdir DIR | DIR] [--case FILE:N]\n"
     "       rcalab --help | --version\n\n"
     "The rcalab desktop workbench: a reversible one-dimensional cellular automaton\n"
     "with three cell states, its space-time picture, batches and analysis windows.\n\n"
     "Options:\n"
     "  --workdir DIR, DIR  work in folder DIR (default: the current folder); a\n"
     "                      folder without the working layout is offered to be made\n"
+    "  --case FILE:N       open line N (from 1) of a cases file of rcalab-cli verdicts\n"
+    "                      set up for 'GO'\n"
     "  --help              show this help\n"
     "  --version           show the version\n\n"
     "The user guide is docs/guide.md, installed under share/doc/rcalab; the same\n"
@@ -36,7 +38,7 @@ struct Arguments {
 // Read before the application starts, so --help and --version need no display.
 Arguments parse(int argc, char** argv) {
     Arguments a;
-    bool haveDir = false;
+    bool haveDir = false, haveCase = false;
     for (int i = 1; i < argc && !a.done; ++i) {
         const char* arg = argv[i];
         if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
@@ -48,6 +50,15 @@ Arguments parse(int argc, char** argv) {
         } else if (!haveDir && !std::strcmp(arg, "--workdir") && i + 1 < argc) {
             a.workdir = QString::fromLocal8Bit(argv[++i]);
             haveDir = true;
+        } else if (!haveCase && !std::strcmp(arg, "--case")) {
+            // The window reads the reference itself once it stands.
+            if (i + 1 == argc) {
+                std::cerr << "rcalab: --case needs FILE:N\n" << help;
+                a.done = true;
+                a.exitCode = 2;
+            }
+            ++i;
+            haveCase = true;
         } else if (!haveDir && arg[0] != '-') {
             a.workdir = QString::fromLocal8Bit(arg);
             haveDir = true;
