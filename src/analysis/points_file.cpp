@@ -1,7 +1,10 @@
 #include "analysis/points_file.h"
 
+#include "io/regular_file.h"
+
 #include <charconv>
-#include <fstream>
+#include <ext/stdio_filebuf.h>
+#include <istream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -54,9 +57,11 @@ PointsRead readPointsRecord(const std::filesystem::path& file, int32_t record, S
         got.negativeRecord = true;
         return got;
     }
-    std::ifstream in(file);
-    got.opened = in.is_open();
+    RegularFile f(file, RegularFile::Access::Read);
+    got.opened = f.isOpen();
     if (!got.opened) return got;
+    __gnu_cxx::stdio_filebuf<char> buffer(f.release(), std::ios::in); // closes it
+    std::istream in(&buffer);
     IntegerReader read(in);
     const int64_t skip = int64_t{recordIntegers} * record;
     for (int64_t i = 0; i < skip; ++i)

@@ -26,12 +26,14 @@ bool activated(const Line& in, int i, int length, bool circle, const NeighbourMa
     return false;
 }
 
+// The counters stop at the ends of int rather than wrap: a script may start
+// them anywhere, and a trial that never ends reaches them by itself.
 void accumulate(const Line& line, int length, CellInts& clock, CellInts& drift) {
     // A adds 2 to both; anything else adds 1 to the clock and -1 to the drift.
     for (int i = 0; i < length; ++i) {
         const int32_t isA = line[i] == A;
-        clock[i] += 1 + isA;
-        drift[i] += 3 * isA - 1;
+        clock[i] = saturatingAdd(clock[i], 1 + isA);
+        drift[i] = saturatingAdd(drift[i], 3 * isA - 1);
     }
 }
 
@@ -154,8 +156,8 @@ StateCounts settle(const LinePlanes& p, const CountDigits& aSteps, bool accumula
         CellInts a{};
         addCounts(aSteps, L, a);
         for (int i = 0; i < L; ++i) {
-            clock[i] += steps + a[i];
-            drift[i] += 3 * a[i] - steps;
+            clock[i] = saturatingAdd(clock[i], int64_t{steps} + a[i]);
+            drift[i] = saturatingAdd(drift[i], 3 * int64_t{a[i]} - steps);
         }
     }
     return countPlanes(p);

@@ -4,6 +4,7 @@
 #include "files/square_codec.h"
 #include "files/weight_profile_file.h"
 #include "io/checked_output.h"
+#include "io/folder_boundary.h"
 #include "state/fixed_paths.h"
 
 #include <functional>
@@ -84,6 +85,8 @@ class Maker {
         std::error_code ec;
         const bool exists = fs::exists(fs::symlink_status(p, ec));
         if (!error_.empty() || (exists && !isShort(p, f.fewest))) return;
+        // A link leading out of the folder is not ours to repair.
+        if (!outsideWrite(dir_, p).empty()) return;
         auto out = CheckedOutput::writing(p);
         out->stream() << f.contents;
         if (out->finish().empty()) return note(exists ? repaired_ : made_, f.name);
