@@ -16,6 +16,7 @@
 #include "video/tform12.h"
 #include "video/video_registration.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
