@@ -7,7 +7,7 @@ namespace rca {
 
 std::string fixedWriteRefusal(const Bench& wb, std::string_view name) {
     const std::string outside = outsideWrite(wb.workdir(), wb.file(name));
-    return outside.empty() ? outside : outside + "; it is not written";
+    return outside.empty() ? outside : "cannot write " + fixedPath(name) + ": " + outside;
 }
 
 std::optional<std::filesystem::path> fixedWriteTarget(Bench& wb, std::string_view name) {
