@@ -20,7 +20,6 @@
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace rca {
@@ -55,7 +54,7 @@ std::string loadPicture(const std::filesystem::path& file, QImage& picture) {
 void deleteOldFrames(const Bench& wb) {
     for (int n = 0; n < maxOldFrames; ++n) {
         const auto file = wb.file(frameFileName(n));
-        if (!std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).is_open()) return;
+        if (!RegularFile(file, RegularFile::Access::ReadWrite).isOpen()) return;
         std::error_code ec;
         std::filesystem::remove(file, ec);
         if (ec) return;
