@@ -55,12 +55,12 @@ void readSlot(Bench& wb, int slot) {
     Model& m = wb.model();
     const std::string file = squareSlots[slot - 1];
     const FrontRead got = readSquareFile(wb.file(file), m.lineLength, m.lineI);
+    const int32_t length = m.lineLength;
+    m.lineLength = boundedLength(length);
     if (!got.opened()) {
         wb.report("cannot read " + file + ": " + got.problem);
         return;
     }
-    const int32_t length = m.lineLength;
-    m.lineLength = boundedLength(length);
     const std::string problems = squareProblems(got, length, keepCellStates(m.lineI));
     if (!problems.empty()) wb.report(file + ": " + problems);
 }
