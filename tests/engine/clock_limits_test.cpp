@@ -30,7 +30,7 @@ EngineState lines(int length) {
 // Cells start near the top and the bottom, a few apart.
 void nearTheEnds(EngineState& m) {
     for (int i = 0; i < maxLineCells; ++i) {
-        m.cellClockI[i] = top - i % 2; // one step takes every one to the top
+        m.cellClockI[i] = top - i % 2;         // one step takes every one to the top
         m.cellClockII[i] = bottom + 1 + i % 3; // a clock set by hand below 0
         m.cellDriftI[i] = top - i % 4;
         m.cellDriftII[i] = bottom + i % 4;
