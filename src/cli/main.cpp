@@ -83,8 +83,10 @@ int initWorkdirCommand(int argc, char** argv, std::ostream& out) {
     if (dir[0] == '-')
         throw std::runtime_error("init-workdir: unknown option " + dir +
                                  " (a folder whose name starts with '-' is written ./" + dir + ")");
-    std::vector<std::string> made, repaired;
-    const std::string error = rca::initWorkdir(dir, &made, &repaired);
+    std::vector<std::string> made, repaired, leftAlone;
+    const std::string error = rca::initWorkdir(dir, &made, &repaired, &leftAlone);
+    for (const std::string& l : leftAlone)
+        std::cerr << "rcalab-cli init-workdir: left alone: " << l << '\n';
     for (const std::string& m : made)
         out << "made " << (std::filesystem::path(dir) / m).string() << '\n';
     for (const std::string& r : repaired)
