@@ -1,5 +1,7 @@
 // Every reader of outside bytes on one input: the first byte picks the
-// reader, the second an extent or record, the rest is the file.
+// reader (modulo 9) and, from 192 up, puts a pipe, a folder or a link to
+// nothing at the file's name instead of a file; the second byte is an extent
+// or record, the rest is the file. No reader may wait on the pipe.
 #include "analysis/points_file.h"
 #include "files/frame_bmp.h"
 #include "files/mask_file.h"
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -30,14 +33,34 @@ std::filesystem::path scratchFile() {
     return path;
 }
 
+// What stands at `file`: the bytes as a file, or something that is not one.
+void makeFile(const std::filesystem::path& file, uint8_t kind, const uint8_t* data, size_t size) {
+    std::error_code ec;
+    std::filesystem::remove_all(file, ec);
+    switch (kind < 192 ? 0 : 1 + (kind - 192) / 22) {
+    case 0:
+        std::ofstream(file, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        break;
+    case 1:
+        ::mkfifo(file.c_str(), 0600);
+        break;
+    case 2:
+        std::filesystem::create_directory(file, ec);
+        break;
+    default:
+        std::filesystem::create_symlink(file.string() + ".none", file, ec);
+        break;
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
     const uint8_t pick = data[0] % 9, arg = data[1];
     const auto file = scratchFile();
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data + 2), static_cast<std::streamsize>(size - 2));
+    makeFile(file, data[0], data + 2, size - 2);
     switch (pick) {
     case 0: {
         int32_t length = 0;

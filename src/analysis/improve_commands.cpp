@@ -8,16 +8,16 @@
 #include "analysis/tform11.h"
 #include "engine/number_parse.h"
 #include "engine/trial_check.h"
+#include "files/fixed_write.h"
 #include "files/rca_codec.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
-#include "io/file_problem.h"
+#include "io/regular_file.h"
 #include "setup/trial_setup.h"
 #include "state/fixed_paths.h"
 #include "state/saturating.h"
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -28,15 +28,13 @@ namespace {
 // The base is only read, so a write-protected base serves as well.
 void readBaseTable(Bench& wb) {
     const std::string file = fixedPath(paths::improveBase);
-    std::ifstream in(wb.resolve(file), std::ios::binary);
-    if (!in.is_open()) {
-        wb.report("cannot read the base table " + file + ": " +
-                  openFailure(wb.resolve(file), false));
+    RcaBytes bytes{};
+    const FrontRead read = readFront(wb.resolve(file), bytes.data(), bytes.size());
+    if (!read.opened()) {
+        wb.report("cannot read the base table " + file + ": " + read.problem);
         return;
     }
-    RcaBytes bytes{};
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<size_t>(in.gcount());
+    const size_t got = read.bytes;
     decodeRca(bytes.data(), got, wb.model().rcaTable);
     if (got < bytes.size())
         wb.report(file + " is short: " + std::to_string(got) + " of " +
@@ -150,9 +148,10 @@ void record(Bench& wb) {
     }
     s.improveCount = std::max(s.improveCount, 1); // 0 is the base table
     const std::string file = snapshotName(s.improveCount);
-    const std::string failure = writeRcaFile(wb.resolve(file), m.rcaTable);
-    if (!failure.empty()) {
-        wb.report("cannot write " + file + ": " + failure);
+    const auto path = fixedWriteTarget(wb, file);
+    const std::string failure = path ? writeRcaFile(*path, m.rcaTable) : "";
+    if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
+    if (!path || !failure.empty()) { // not recorded: undone
         flipRule(m.rcaTable, s.improveEntry);
         return;
     }

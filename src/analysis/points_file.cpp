@@ -1,7 +1,12 @@
 #include "analysis/points_file.h"
 
+#include "io/regular_file.h"
+
+#include <cctype>
 #include <charconv>
-#include <fstream>
+#include <ext/stdio_filebuf.h>
+#include <iomanip>
+#include <istream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -24,7 +29,9 @@ class IntegerReader {
 
     std::optional<FileInteger> next() {
         std::string word;
-        if (ended_ || !(in_ >> word)) return std::nullopt;
+        // A word is taken in pieces, so a file of one endless word (a sparse
+        // file of zeros, say) is never held in memory whole.
+        if (ended_ || !(in_ >> std::setw(longestWord) >> word)) return std::nullopt;
         const char* first = word.data();
         const char* end = word.data() + word.size();
         if (*first == '+' && end - first > 1 && first[1] != '-') ++first;
@@ -32,11 +39,24 @@ class IntegerReader {
         const auto [ptr, ec] = std::from_chars(first, end, n.value);
         if (ec == std::errc::invalid_argument) return ended_ = true, std::nullopt;
         n.tooLarge = ec == std::errc::result_out_of_range;
-        ended_ = ptr != end; // non-numeric text after the digits ends the file
+        if (ptr == end && !atWordEnd()) {
+            // Digits beyond the piece: a number far too large, to its last digit.
+            n.tooLarge = true;
+            while (std::isdigit(in_.peek()))
+                in_.get();
+        }
+        ended_ = ptr != end || !atWordEnd(); // non-numeric text after the digits ends the file
         return n;
     }
 
   private:
+    static constexpr std::streamsize longestWord = 64; // longer than any 64-bit number
+
+    bool atWordEnd() {
+        const int c = in_.peek();
+        return c == std::istream::traits_type::eof() || std::isspace(c);
+    }
+
     std::istream& in_;
     bool ended_ = false;
 };
@@ -54,9 +74,11 @@ PointsRead readPointsRecord(const std::filesystem::path& file, int32_t record, S
         got.negativeRecord = true;
         return got;
     }
-    std::ifstream in(file);
-    got.opened = in.is_open();
+    RegularFile f(file, RegularFile::Access::Read);
+    got.opened = f.isOpen();
     if (!got.opened) return got;
+    __gnu_cxx::stdio_filebuf<char> buffer(f.release(), std::ios::in); // closes it
+    std::istream in(&buffer);
     IntegerReader read(in);
     const int64_t skip = int64_t{recordIntegers} * record;
     for (int64_t i = 0; i < skip; ++i)

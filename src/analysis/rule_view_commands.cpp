@@ -8,6 +8,7 @@
 #include "analysis/tform6.h"
 #include "analysis/weight_profiles.h"
 #include "engine/number_parse.h"
+#include "files/fixed_write.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "io/file_problem.h"
@@ -79,9 +80,9 @@ class RuleView {
 
     void writeProfiles() {
         const std::string file = fixedPath(paths::weightProfiles);
-        const std::filesystem::path path = wb_.resolve(file);
-        if (!rca::writeProfiles(path.string(), s_.columnWeights, s_.rowWeights))
-            wb_.report("cannot write " + file + ": " + writeFailure(path, true));
+        const auto path = fixedWriteTarget(wb_, file);
+        if (path && !rca::writeProfiles(path->string(), s_.columnWeights, s_.rowWeights))
+            wb_.report("cannot write " + file + ": " + writeFailure(*path, true));
         repaint();
     }
 

@@ -6,6 +6,7 @@
 #include "analysis/square_window_state.h"
 #include "analysis/tform15.h"
 #include "engine/number_parse.h"
+#include "files/fixed_write.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "io/file_problem.h"
@@ -100,7 +101,9 @@ void startBatch(Bench& wb, bool random) {
 
 void empty(Bench& wb, int stream, const char* file) {
     auto& out = wb.state<BatchOutputs>().streams.at(static_cast<size_t>(stream - 1));
-    const std::string failure = reopenEmpty(out, wb.file(file));
+    const auto path = fixedWriteTarget(wb, file);
+    if (!path) return;
+    const std::string failure = reopenEmpty(out, *path);
     if (!failure.empty()) wb.report(failure);
 }
 

@@ -91,8 +91,10 @@ int initWorkdirCommand(int argc, char** argv, std::ostream& out) {
     // It repairs files a program on the folder may be writing.
     rca::FolderLock lock;
     if (std::filesystem::is_directory(dir)) lock = rca::FolderLock::take(dir, "rcalab-cli");
-    std::vector<std::string> made, repaired;
-    const std::string error = rca::initWorkdir(dir, &made, &repaired);
+    std::vector<std::string> made, repaired, leftAlone;
+    const std::string error = rca::initWorkdir(dir, &made, &repaired, &leftAlone);
+    for (const std::string& l : leftAlone)
+        std::cerr << "rcalab-cli init-workdir: left alone: " << l << '\n';
     for (const std::string& m : made)
         out << "made " << (std::filesystem::path(dir) / m).string() << '\n';
     for (const std::string& r : repaired)

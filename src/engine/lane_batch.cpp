@@ -4,6 +4,7 @@
 #include "engine/fast_step.h"
 #include "engine/lane_formats.h"
 #include "engine/trial_outcome.h"
+#include "state/saturating.h"
 
 #include <algorithm>
 #include <deque>
@@ -271,7 +272,7 @@ template <class Format> class LaneRunner {
     // Cell 0's drift after `steps` accumulated steps: +2 for each A, -1 otherwise.
     int32_t drift(int lane, int64_t steps) const {
         const auto a = static_cast<int64_t>(block_.aAtZero[lane]);
-        return static_cast<int32_t>(static_cast<uint32_t>(3 * a - steps));
+        return clampToInt(3 * a - steps); // stops at the ends of int, as the scalar path
     }
 
     Format format_;

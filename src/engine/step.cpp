@@ -4,6 +4,7 @@
 #include "state/saturating.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace rca {
 
@@ -26,8 +27,29 @@ bool activated(const Line& in, int i, int length, bool circle, const NeighbourMa
     return false;
 }
 
+// Whether a step could carry some cell past the ends of int: so rare that
+// the plain loop below, which vectorises, serves every other step.
+bool nearTheEnds(const CellInts& clock, const CellInts& drift, int length) {
+    constexpr int32_t top = std::numeric_limits<int32_t>::max() - 1;
+    constexpr int32_t bottom = std::numeric_limits<int32_t>::min();
+    int near = 0; // an int, not a bool: the loop vectorises
+    for (int i = 0; i < length; ++i)
+        near |= (clock[i] >= top) | (drift[i] >= top) | (drift[i] == bottom);
+    return near != 0;
+}
+
+// The counters stop at the ends of int rather than wrap: a script may start
+// them anywhere, and a trial that never ends reaches them by itself.
 void accumulate(const Line& line, int length, CellInts& clock, CellInts& drift) {
     // A adds 2 to both; anything else adds 1 to the clock and -1 to the drift.
+    if (nearTheEnds(clock, drift, length)) {
+        for (int i = 0; i < length; ++i) {
+            const int32_t isA = line[i] == A;
+            clock[i] = saturatingAdd(clock[i], 1 + isA);
+            drift[i] = saturatingAdd(drift[i], 3 * isA - 1);
+        }
+        return;
+    }
     for (int i = 0; i < length; ++i) {
         const int32_t isA = line[i] == A;
         clock[i] += 1 + isA;
@@ -154,8 +176,8 @@ StateCounts settle(const LinePlanes& p, const CountDigits& aSteps, bool accumula
         CellInts a{};
         addCounts(aSteps, L, a);
         for (int i = 0; i < L; ++i) {
-            clock[i] += steps + a[i];
-            drift[i] += 3 * a[i] - steps;
+            clock[i] = saturatingAdd(clock[i], int64_t{steps} + a[i]);
+            drift[i] = saturatingAdd(drift[i], 3 * int64_t{a[i]} - steps);
         }
     }
     return countPlanes(p);

@@ -1,5 +1,6 @@
 // 'Read mask' and 'Write mask' of the File menu over the fixed mask file,
 // and the 'Clear RCA' menu's 'Do find' with its two inert neighbours.
+#include "files/fixed_write.h"
 #include "files/mask_file.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
@@ -40,7 +41,9 @@ void writeMask(Bench& wb) {
     copyMaskToBuffer(m, e);
     clearFreezeMask(m, e);
     const std::string file = fixedPath(paths::freezeMaskFile);
-    const std::string failure = writeMaskFile(wb.file(file), m, e);
+    const auto path = fixedWriteTarget(wb, file);
+    if (!path) return;
+    const std::string failure = writeMaskFile(*path, m, e);
     if (!failure.empty()) wb.report("cannot write " + file + ": " + failure);
 }
 

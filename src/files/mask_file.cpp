@@ -1,9 +1,10 @@
 #include "files/mask_file.h"
 
+#include "io/file_problem.h"
+#include "io/regular_file.h"
 #include "state/square_state.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace rca {
 
@@ -29,28 +30,22 @@ void clearFreezeMask(MaskState& s, MaskExtents e) {
 }
 
 std::optional<MaskRead> readMaskFile(const fs::path& file, MaskState& s, MaskExtents e) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) return std::nullopt;
     // Read into a copy first so a failing read leaves the buffer whole.
     auto bytes = s.maskTransferBuffer;
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(e.fileBytes()));
+    const FrontRead got = readFront(file, bytes.data(), e.fileBytes());
+    if (!got.opened()) return std::nullopt;
     MaskRead r;
-    r.bytes = static_cast<size_t>(in.gcount());
+    r.bytes = got.bytes;
     std::copy_n(bytes.begin(), r.bytes, s.maskTransferBuffer.begin());
-    in.clear();
-    r.longer = in.peek() != std::ifstream::traits_type::eof();
+    r.longer = got.size > got.bytes;
     return r;
 }
 
 std::string writeMaskFile(const fs::path& file, const MaskState& s, MaskExtents e) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return "the file is missing";
-    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
-    if (!out.is_open()) return "the file is not writable";
-    out.write(reinterpret_cast<const char*>(s.maskTransferBuffer.data()),
-              static_cast<std::streamsize>(e.fileBytes()));
-    out.flush();
-    if (out.fail()) return "the write failed (disk full?)";
+    RegularFile out(file, RegularFile::Access::ReadWrite);
+    if (!out.isOpen()) return writeFailure(file, true);
+    if (!out.writeAt(0, s.maskTransferBuffer.data(), e.fileBytes()) || !out.close())
+        return "the write failed (disk full?)";
     return "";
 }
 

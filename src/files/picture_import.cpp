@@ -2,33 +2,20 @@
 
 #include "files/frame_bmp.h"
 #include "io/file_problem.h"
+#include "io/regular_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace rca {
-
-namespace {
-
-// Reads up to `n` bytes; returns how many arrived.
-size_t readSome(std::ifstream& in, uint8_t* to, size_t n) {
-    in.read(reinterpret_cast<char*>(to), static_cast<std::streamsize>(n));
-    return static_cast<size_t>(in.gcount());
-}
-
-} // namespace
 
 PictureImport importPicture(const std::filesystem::path& file, int width, int height,
                             const std::function<void(int x, int y)>& bright) {
     PictureImport r;
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open() || width <= 0 || height <= 0) {
-        r.opened = in.is_open();
-        return r;
-    }
-    r.opened = true;
+    RegularFile in(file, RegularFile::Access::Read);
+    r.opened = in.isOpen();
+    if (!r.opened || width <= 0 || height <= 0) return r;
     uint8_t head[bmpHeaderBytes] = {};
-    const size_t got = readSome(in, head, sizeof head);
+    const size_t got = in.read(head, sizeof head);
     if (got < 14) {
         r.badOffset = true;
         return r;
@@ -37,22 +24,21 @@ PictureImport importPicture(const std::filesystem::path& file, int width, int he
         r.headerProblem = frameHeaderProblem(*info, width, height);
     else
         r.headerProblem = "it has no complete picture header";
-    in.clear();
-    in.seekg(0, std::ios::end);
-    const auto fileSize = static_cast<uint64_t>(in.tellg());
+    const uint64_t fileSize = in.size();
     const uint32_t offset = readLe32(head + 10);
     // Any offset inside the file is read from, the header's own bytes too.
     if (offset > fileSize) {
         r.badOffset = true;
         return r;
     }
-    in.seekg(offset);
+    uint64_t at = offset;
     // Rows are padded to 4 bytes as the frame recorder writes them (no
     // padding for the frame sizes); a last row may end without its padding.
     const size_t rowBytes = static_cast<size_t>(width) * 3;
     std::vector<uint8_t> row(bmpRowBytes(width));
     for (int k = 0; k < height; ++k) {
-        const size_t n = readSome(in, row.data(), row.size());
+        const size_t n = in.readAt(at, row.data(), row.size());
+        at += n;
         const int pixels = static_cast<int>(std::min(n, rowBytes) / 3);
         const int y = height - 1 - k;
         for (int x = 0; x < pixels; ++x)

@@ -1,25 +1,15 @@
 #include "files/preset_byte.h"
 
 #include "io/file_problem.h"
+#include "io/regular_file.h"
 #include "state/fixed_paths.h"
-
-#include <array>
-#include <fstream>
 
 namespace rca {
 
-namespace {
-
-constexpr std::ios::openmode readWrite = std::ios::in | std::ios::out | std::ios::binary;
-
-} // namespace
-
 bool readPresetByte(const std::filesystem::path& file, SquareState& q) {
-    std::fstream f(file, readWrite);
-    if (!f.is_open()) return false;
-    char byte = 0;
-    if (!f.read(&byte, 1)) return false;
-    q.squareField[0] = static_cast<uint8_t>(byte);
+    uint8_t byte = 0;
+    if (readFront(file, &byte, 1, RegularFile::Access::ReadWrite).bytes != 1) return false;
+    q.squareField[0] = byte;
     return true;
 }
 
@@ -31,12 +21,8 @@ std::string presetByteFailure(const std::filesystem::path& file) {
 }
 
 bool writePresetByte(const std::filesystem::path& file, const SquareState& q) {
-    std::fstream f(file, readWrite);
-    if (!f.is_open()) return false;
-    f.seekp(0);
-    f.put(static_cast<char>(q.squareField[0]));
-    f.flush();
-    return f.good();
+    RegularFile f(file, RegularFile::Access::ReadWrite);
+    return f.writeAt(0, q.squareField.data(), 1) && f.close();
 }
 
 std::optional<std::string> preset70File(int index) {

@@ -1,5 +1,6 @@
 // The RCA table items of the File menu: 'Read RCA' and 'Write RCA' through
 // the file dialogs, 'Read Exr.dat' and 'Write Exr.dat' at the fixed example.
+#include "files/fixed_write.h"
 #include "files/rca_codec.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
@@ -48,6 +49,11 @@ void writeChosen(Bench& wb) {
     writeTable(wb, *file);
 }
 
+void writeExample(Bench& wb) {
+    const std::string file = fixedPath(paths::rcaExample);
+    if (fixedWriteTarget(wb, file)) writeTable(wb, file);
+}
+
 void readExample(Bench& wb) {
     readTable(wb, fixedPath(paths::rcaExample));
     wb.run("Button3Click");
@@ -64,8 +70,7 @@ void registerRcaFiles(Bench& wb) {
     define(wb, item("ReadRCA1", "Read RCA"), "Click", [w] { readChosen(*w); });
     define(wb, item("WriteRCA1", "Write RCA"), "Click", [w] { writeChosen(*w); });
     define(wb, item("Readrandom1", "Read Exr.dat"), "Click", [w] { readExample(*w); });
-    define(wb, item("Writerandom1", "Write Exr.dat"), "Click",
-           [w] { writeTable(*w, fixedPath(paths::rcaExample)); });
+    define(wb, item("Writerandom1", "Write Exr.dat"), "Click", [w] { writeExample(*w); });
     wb.fields().addArray("rcaTable", &wb.model().rcaTable);
 }
 

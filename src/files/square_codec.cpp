@@ -1,15 +1,8 @@
 #include "files/square_codec.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace rca {
-
-namespace {
-
-constexpr std::ios::openmode readWrite = std::ios::in | std::ios::out | std::ios::binary;
-
-} // namespace
 
 SquareBytes encodeSquare(int32_t length, const Line& cells) {
     SquareBytes out{};
@@ -32,25 +25,28 @@ void decodeSquare(const uint8_t* bytes, size_t count, int32_t& length, Line& cel
         cells[k - 4] = bytes[k];
 }
 
-std::optional<size_t> readSquareFile(const std::filesystem::path& file, int32_t& length,
-                                     Line& cells) {
-    std::fstream f(file, readWrite);
-    if (!f.is_open()) return std::nullopt;
+FrontRead readSquareFile(const std::filesystem::path& file, int32_t& length, Line& cells) {
     SquareBytes bytes{};
-    f.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-    const auto got = static_cast<size_t>(f.gcount());
-    decodeSquare(bytes.data(), got, length, cells);
+    const FrontRead got =
+        readFront(file, bytes.data(), bytes.size(), RegularFile::Access::ReadWrite);
+    if (got.opened()) decodeSquare(bytes.data(), got.bytes, length, cells);
     return got;
 }
 
+int keepCellStates(Line& cells) {
+    int changed = 0;
+    for (CellState& c : cells)
+        if (c != C && c != B && c != A) {
+            c = A;
+            ++changed;
+        }
+    return changed;
+}
+
 bool writeSquareFile(const std::filesystem::path& file, int32_t length, const Line& cells) {
-    std::fstream f(file, readWrite);
-    if (!f.is_open()) return false;
+    RegularFile f(file, RegularFile::Access::ReadWrite);
     const SquareBytes bytes = encodeSquare(length, cells);
-    f.seekp(0);
-    f.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    f.flush();
-    return f.good();
+    return f.writeAt(0, bytes.data(), bytes.size()) && f.close();
 }
 
 } // namespace rca

@@ -2,12 +2,12 @@
 // Square files: 104 bytes, the line length as a little-endian int32, then the
 // 100 cells of lineI, one byte each. Files are read and written byte for byte
 // from offset 0; a file is never created here.
+#include "io/regular_file.h"
 #include "state/cell.h"
 
 #include <array>
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 
 namespace rca {
 
@@ -21,14 +21,16 @@ SquareBytes encodeSquare(int32_t length, const Line& cells);
 // low-order bytes and missing cells keep their values.
 void decodeSquare(const uint8_t* bytes, size_t count, int32_t& length, Line& cells);
 
-// Opens an existing file for reading and writing and reads up to 104 bytes
-// into length and cells. Nothing when the file cannot be opened; otherwise
-// the number of bytes read.
-std::optional<size_t> readSquareFile(const std::filesystem::path& file, int32_t& length,
-                                     Line& cells);
+// Opens an existing plain file for reading and writing (never waiting on a
+// pipe) and reads up to 104 bytes into length and cells, whatever its size.
+FrontRead readSquareFile(const std::filesystem::path& file, int32_t& length, Line& cells);
 
-// Overwrites the first 104 bytes of an existing file; a longer file keeps its
-// tail. False when the file cannot be opened or written.
+// Cells no command can produce (bytes other than C, B and A from a file)
+// become A; returns how many did.
+int keepCellStates(Line& cells);
+
+// Overwrites the first 104 bytes of an existing plain file; a longer file
+// keeps its tail. False when the file cannot be opened or written.
 bool writeSquareFile(const std::filesystem::path& file, int32_t length, const Line& cells);
 
 } // namespace rca

@@ -2,6 +2,7 @@
 // writer Button53.
 #include "engine/random_line.h"
 #include "engine/trial_check.h"
+#include "files/fixed_write.h"
 #include "files/preset_byte.h"
 #include "files/square_codec.h"
 #include "files/square_reset.h"
@@ -23,8 +24,29 @@ using paths::squareSlots; // slot n is squareSlots[n - 1]
 
 void writeSlot(Bench& wb, int slot) {
     const std::string file = squareSlots[slot - 1];
-    if (!writeSquareFile(wb.file(file), wb.model().lineLength, wb.model().lineI))
-        wb.report("cannot write " + file + ": " + writeFailure(wb.file(file), true));
+    const auto path = fixedWriteTarget(wb, file);
+    if (path && !writeSquareFile(*path, wb.model().lineLength, wb.model().lineI))
+        wb.report("cannot write " + file + ": " + writeFailure(*path, true));
+}
+
+// What was wrong with a square file that was read: its size, a length
+// outside the line, cells that are not C, B or A.
+std::string squareProblems(const FrontRead& got, int32_t length, int strays) {
+    std::string out;
+    auto add = [&out](const std::string& s) { out += (out.empty() ? "" : "; ") + s; };
+    const std::string expected = std::to_string(squareFileBytes);
+    if (got.bytes < squareFileBytes)
+        add("it is short: " + std::to_string(got.bytes) + " of " + expected + " bytes read");
+    else if (got.size > squareFileBytes)
+        add("it holds " + std::to_string(got.size) + " bytes, not " + expected +
+            ": only its first " + expected + " were read");
+    if (length != boundedLength(length))
+        add("its length " + std::to_string(length) + " is outside 0 .. " +
+            std::to_string(maxLineCells) + ", so " + std::to_string(boundedLength(length)) +
+            " is used");
+    if (strays > 0)
+        add(std::to_string(strays) + " cells held a value other than C, B or A and are now A");
+    return out;
 }
 
 // A length outside the line from a file is kept inside 0..100, as a typed
@@ -32,13 +54,15 @@ void writeSlot(Bench& wb, int slot) {
 void readSlot(Bench& wb, int slot) {
     Model& m = wb.model();
     const std::string file = squareSlots[slot - 1];
-    const auto got = readSquareFile(wb.file(file), m.lineLength, m.lineI);
-    m.lineLength = boundedLength(m.lineLength);
-    if (!got)
-        wb.report("cannot read " + file + ": " + openFailure(file, true));
-    else if (*got < squareFileBytes)
-        wb.report(file + " is short: " + std::to_string(*got) + " of " +
-                  std::to_string(squareFileBytes) + " bytes read");
+    const FrontRead got = readSquareFile(wb.file(file), m.lineLength, m.lineI);
+    const int32_t length = m.lineLength;
+    m.lineLength = boundedLength(length);
+    if (!got.opened()) {
+        wb.report("cannot read " + file + ": " + got.problem);
+        return;
+    }
+    const std::string problems = squareProblems(got, length, keepCellStates(m.lineI));
+    if (!problems.empty()) wb.report(file + ": " + problems);
 }
 
 // Short reset, step 5: menus and the picture origin.
@@ -99,8 +123,9 @@ void readBuiltIn(Bench& wb) {
 
 void writeFirstSquareByte(Bench& wb) {
     const std::string file = paths::squareByte;
-    if (!writePresetByte(wb.file(file), wb.model()))
-        wb.report("cannot write " + file + ": " + writeFailure(wb.file(file), true));
+    const auto path = fixedWriteTarget(wb, file);
+    if (path && !writePresetByte(*path, wb.model()))
+        wb.report("cannot write " + file + ": " + writeFailure(*path, true));
 }
 
 } // namespace

@@ -1,19 +1,19 @@
 #include "files/weight_profile_file.h"
 
+#include "io/regular_file.h"
+
 #include <bit>
 #include <cstdint>
-#include <fstream>
 
 namespace rca {
 
 ProfileFileRead readProfileFile(const std::string& path, ProfileValues& values) {
     ProfileFileRead r;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return r;
-    r.opened = true;
     unsigned char bytes[profileFileBytes];
-    in.read(reinterpret_cast<char*>(bytes), profileFileBytes);
-    r.values = static_cast<int>(in.gcount() / 8);
+    const FrontRead got = readFront(path, bytes, profileFileBytes);
+    if (!got.opened()) return r;
+    r.opened = true;
+    r.values = static_cast<int>(got.bytes / 8);
     for (int i = 0; i < r.values; ++i) {
         uint64_t bits = 0;
         for (int k = 7; k >= 0; --k)
@@ -35,13 +35,8 @@ std::array<unsigned char, profileFileBytes> profileBytes(const ProfileValues& va
 
 bool writeProfileFile(const std::string& path, const ProfileValues& values, bool create) {
     const auto bytes = profileBytes(values);
-    // in | out opens an existing file without truncating it and never creates one.
-    const auto mode = std::ios::binary | std::ios::out | (create ? std::ios::trunc : std::ios::in);
-    std::fstream out(path, mode);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), profileFileBytes);
-    out.flush();
-    return static_cast<bool>(out);
+    RegularFile out(path, create ? RegularFile::Access::Create : RegularFile::Access::ReadWrite);
+    return out.writeAt(0, bytes.data(), profileFileBytes) && out.close();
 }
 
 } // namespace rca

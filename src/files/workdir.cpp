@@ -4,6 +4,7 @@
 #include "files/square_codec.h"
 #include "files/weight_profile_file.h"
 #include "io/checked_output.h"
+#include "io/folder_boundary.h"
 #include "state/fixed_paths.h"
 
 #include <functional>
@@ -62,8 +63,9 @@ std::vector<FixedFile> fixedFiles() {
 // failure it does nothing more and keeps the reason.
 class Maker {
   public:
-    Maker(const fs::path& dir, std::vector<std::string>* made, std::vector<std::string>* repaired)
-        : dir_(dir), made_(made), repaired_(repaired) {}
+    Maker(const fs::path& dir, std::vector<std::string>* made, std::vector<std::string>* repaired,
+          std::vector<std::string>* leftAlone)
+        : dir_(dir), made_(made), repaired_(repaired), leftAlone_(leftAlone) {}
 
     // "" is the working folder itself.
     void folder(const std::string& name) {
@@ -84,6 +86,11 @@ class Maker {
         std::error_code ec;
         const bool exists = fs::exists(fs::symlink_status(p, ec));
         if (!error_.empty() || (exists && !isShort(p, f.fewest))) return;
+        // A link leading out of the folder is not ours to repair.
+        std::error_code aec;
+        if (std::string out = outsideWrite(fs::absolute(dir_, aec), fs::absolute(p, aec));
+            !out.empty())
+            return note(leftAlone_, out);
         auto out = CheckedOutput::writing(p);
         out->stream() << f.contents;
         if (out->finish().empty()) return note(exists ? repaired_ : made_, f.name);
@@ -106,15 +113,15 @@ class Maker {
     }
 
     fs::path dir_;
-    std::vector<std::string>*made_, *repaired_;
+    std::vector<std::string>*made_, *repaired_, *leftAlone_;
     std::string error_;
 };
 
 } // namespace
 
 std::string initWorkdir(const fs::path& dir, std::vector<std::string>* made,
-                        std::vector<std::string>* repaired) {
-    Maker m(dir, made, repaired);
+                        std::vector<std::string>* repaired, std::vector<std::string>* leftAlone) {
+    Maker m(dir, made, repaired, leftAlone);
     m.folder("");
     for (const char* f : paths::folders)
         m.folder(f);

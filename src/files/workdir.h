@@ -13,9 +13,11 @@ namespace rca {
 // by a full disk) is written again. Returns an empty string or the reason it
 // failed; `made`, when given, receives what was created, in order, relative
 // to `dir`: folders end in "/", and "" is `dir` itself; `repaired` the files
-// written again.
+// written again; `leftAlone` a notice for each short file that a link leads
+// to outside `dir`, which is not written.
 std::string initWorkdir(const std::filesystem::path& dir, std::vector<std::string>* made = nullptr,
-                        std::vector<std::string>* repaired = nullptr);
+                        std::vector<std::string>* repaired = nullptr,
+                        std::vector<std::string>* leftAlone = nullptr);
 
 // Whether `dir` has every folder of the layout and the square slots that the
 // start-up writes: the window offers to make one when it has not.

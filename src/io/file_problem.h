@@ -16,4 +16,8 @@ std::string openFailure(const std::filesystem::path& file, bool forWriting);
 // Never empty.
 std::string writeFailure(const std::filesystem::path& file, bool onlyExisting);
 
+// What stands at a name that is not a plain file, by its mode from stat():
+// "it is a pipe (FIFO), not a file" and the like.
+std::string notAFile(unsigned mode);
+
 } // namespace rca

@@ -1,9 +1,9 @@
 #include "video/frame_file.h"
 
 #include "files/frame_bmp.h"
+#include "io/regular_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace rca {
 
@@ -40,12 +40,8 @@ std::vector<uint8_t> frameBytes(const std::vector<uint8_t>& templateBuffer,
 }
 
 bool writeWholeFile(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
+    RegularFile out(file, RegularFile::Access::Create);
+    return out.writeAt(0, bytes.data(), bytes.size()) && out.close();
 }
 
 } // namespace rca

@@ -1,10 +1,12 @@
 // The frame recorder: 'Record video' clears old frames and starts Timer3;
 // each tick steps the automaton and writes numbered copies of the picture.
 // Also the three-picture mode and the replay of a recorded frame.
+#include "files/fixed_write.h"
 #include "files/frame_bmp.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "io/file_problem.h"
+#include "io/regular_file.h"
 #include "state/fixed_paths.h"
 #include "state/saturating.h"
 #include "state/video_state.h"
@@ -14,10 +16,10 @@
 #include "video/tform12.h"
 #include "video/video_registration.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace rca {
@@ -33,11 +35,26 @@ struct RecorderMarks {
     MenuItem& replay;
 };
 
+// Frames the recorder made are far below this; anything larger is not one.
+constexpr uint64_t largestPicture = uint64_t{1} << 28;
+
+// A picture read only from a plain file, so a pipe at its name cannot hold
+// the recorder. "" or why not.
+std::string loadPicture(const std::filesystem::path& file, QImage& picture) {
+    RegularFile in(file, RegularFile::Access::Read);
+    if (!in.isOpen()) return in.problem();
+    if (in.size() > largestPicture) return "it is too large for a picture";
+    QByteArray bytes(static_cast<qsizetype>(in.size()), '\0');
+    bytes.resize(static_cast<qsizetype>(in.read(bytes.data(), in.size())));
+    if (!picture.loadFromData(bytes)) return "it is not a picture";
+    return "";
+}
+
 // Old frames go from 0 up to the first one that cannot be opened.
 void deleteOldFrames(const Bench& wb) {
     for (int n = 0; n < maxOldFrames; ++n) {
         const auto file = wb.file(frameFileName(n));
-        if (!std::fstream(file, std::ios::in | std::ios::out | std::ios::binary).is_open()) return;
+        if (!RegularFile(file, RegularFile::Access::ReadWrite).isOpen()) return;
         std::error_code ec;
         std::filesystem::remove(file, ec);
         if (ec) return;
@@ -85,8 +102,8 @@ class FrameRecorder {
         const std::string file = fixedPath(std::string(paths::replayPrefix) +
                                            paddedNumber(v_.replayPosition / 3) + ".bmp");
         QImage picture;
-        if (!picture.load(QString::fromStdString(wb_.resolve(file).string()))) {
-            wb_.report("cannot show " + file + ": the file is missing or not a picture");
+        if (const std::string problem = loadPicture(wb_.resolve(file), picture); !problem.empty()) {
+            wb_.report("cannot show " + file + ": " + problem);
             return;
         }
         wb_.canvas().drawImage(0, 0, picture);
@@ -110,7 +127,9 @@ class FrameRecorder {
             v_.templateBuffer, frameRows(wb_.canvas().image(), v_.frameWidth, v_.frameHeight));
         for (int i = 0; i < count; ++i) {
             const std::string file = fixedPath(frameFileName(v_.frameNumber));
-            if (!writeWholeFile(wb_.resolve(file), bytes))
+            if (std::string refusal = fixedWriteRefusal(wb_, file); !refusal.empty())
+                notices_.once(RecorderNotices::WriteFailed, wb_, refusal);
+            else if (!writeWholeFile(wb_.resolve(file), bytes))
                 notices_.once(RecorderNotices::WriteFailed, wb_,
                               "cannot write " + file + ": " +
                                   writeFailure(wb_.resolve(file), false));
@@ -127,11 +146,13 @@ class FrameRecorder {
             const std::string file = fixedPath(std::string(paths::threePicturePrefixes[k]) +
                                                paddedNumber(v_.frameTick) + ".bmp");
             QImage picture;
-            if (picture.load(QString::fromStdString(wb_.resolve(file).string())))
+            if (const std::string problem = loadPicture(wb_.resolve(file), picture);
+                problem.empty())
                 c.drawImage(at[k][0], at[k][1], picture);
             else
                 notices_.once(RecorderNotices::MissingInput, wb_,
-                              "cannot read " + file + ": the three-picture mode leaves it out");
+                              "cannot read " + file + " (" + problem +
+                                  "): the three-picture mode leaves it out");
         }
         c.pen = Pen{clBtnFace, PenStyle::Solid, 3};
         c.line(353, 0, 353, 350);

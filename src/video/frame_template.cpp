@@ -1,9 +1,9 @@
 #include "video/frame_template.h"
 
 #include "files/frame_bmp.h"
+#include "io/regular_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace rca {
 
@@ -11,10 +11,9 @@ namespace {
 
 std::string readTemplate(const std::filesystem::path& file, int width, int height,
                          std::vector<uint8_t>& buffer) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) return "it is missing or not readable";
-    in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
-    const auto got = static_cast<size_t>(in.gcount());
+    const FrontRead read = readFront(file, buffer.data(), buffer.size());
+    if (!read.opened()) return read.problem;
+    const size_t got = read.bytes;
     const auto info = parseBmpHeader(buffer.data(), got);
     if (!info) return "it is not a picture file";
     if (std::string problem = frameHeaderProblem(*info, width, height); !problem.empty())

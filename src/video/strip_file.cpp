@@ -1,6 +1,7 @@
 #include "video/strip_file.h"
 
 #include "files/frame_bmp.h"
+#include "io/regular_file.h"
 #include "video/frame_file.h"
 
 #include <algorithm>
@@ -14,6 +15,9 @@ uint64_t stripRowOffset(uint32_t offset, int strip, int row) {
 
 std::string StripFile::open(const std::filesystem::path& file) {
     file_.close();
+    // Looked at first: a pipe at the name would take the strips and never seek.
+    if (RegularFile look(file, RegularFile::Access::ReadWrite); !look.isOpen())
+        return look.problem();
     file_.open(file, std::ios::in | std::ios::out | std::ios::binary);
     if (!file_.is_open()) return "the file is missing or not writable";
     uint8_t head[14] = {};

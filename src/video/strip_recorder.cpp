@@ -1,5 +1,6 @@
 // The strip recorder: 'Record video (3) -' rewinds and replays eight
 // batches, then Timer8 writes 24 strips of the picture into the strip file.
+#include "files/fixed_write.h"
 #include "forms/bench.h"
 #include "forms/wiring.h"
 #include "state/fixed_paths.h"
@@ -27,6 +28,7 @@ class StripRecorder {
         setStepsToOne(wb_);
         v_.frameTick = 0;
         const std::string file = fixedPath(paths::stripPicture);
+        if (!fixedWriteTarget(wb_, file)) return;
         if (std::string problem = strip_.open(wb_.resolve(file)); !problem.empty()) {
             wb_.report("cannot record strips into " + file + ": " + problem);
             return;

@@ -62,8 +62,9 @@ TEST(SquareFile, RoundTripAndLongerFileKeepsItsTail) {
     int32_t length = 0;
     Line cells{};
     auto got = readSquareFile("CA/long.dat", length, cells);
-    ASSERT_TRUE(got);
-    EXPECT_EQ(*got, 104u);
+    ASSERT_TRUE(got.opened());
+    EXPECT_EQ(got.bytes, 104u);
+    EXPECT_EQ(got.size, 200u);
     EXPECT_EQ(length, 42);
     EXPECT_EQ(cells, sampleLine());
 }
@@ -76,7 +77,7 @@ TEST(SquareFile, NothingIsCreatedOrReadWhenTheFileIsMissing) {
     int32_t length = 9;
     Line cells{};
     cells.fill(B);
-    EXPECT_FALSE(readSquareFile("CA/none.dat", length, cells));
+    EXPECT_EQ(readSquareFile("CA/none.dat", length, cells).problem, "the file is missing");
     EXPECT_EQ(length, 9);
     EXPECT_EQ(cells[0], B);
 }
@@ -88,8 +89,8 @@ TEST(SquareFile, ShortFileReportsItsSize) {
     Line cells{};
     cells.fill(B);
     auto got = readSquareFile("CA/short.dat", length, cells);
-    ASSERT_TRUE(got);
-    EXPECT_EQ(*got, 10u);
+    ASSERT_TRUE(got.opened());
+    EXPECT_EQ(got.bytes, 10u);
     EXPECT_EQ(length, 3);
     EXPECT_EQ(cells[5], B);
     EXPECT_EQ(cells[6], B);

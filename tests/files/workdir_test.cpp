@@ -64,6 +64,16 @@ TEST(InitWorkdir, KeepsGoodFilesRepairsShortOnesAndListsBoth) {
     repaired.clear();
     ASSERT_EQ(rca::initWorkdir("w", &made, &repaired), "");
     EXPECT_TRUE(made.empty() && repaired.empty());
+    // A short file that a link leads to outside is not repaired through it.
+    writeBytes("outside.dat", {1, 2});
+    fs::remove("w/CA/ca4.dat");
+    fs::create_symlink("../../outside.dat", "w/CA/ca4.dat");
+    std::vector<std::string> leftAlone;
+    ASSERT_EQ(rca::initWorkdir("w", &made, &repaired, &leftAlone), "");
+    EXPECT_EQ(readBytes("outside.dat").size(), 2u);
+    ASSERT_EQ(leftAlone.size(), 1u);
+    EXPECT_NE(leftAlone[0].find("CA/ca4.dat is a link to"), std::string::npos) << leftAlone[0];
+    EXPECT_TRUE(made.empty() && repaired.empty());
     // A lost slot file is no longer a working folder.
     fs::remove("w/CA/ca5.dat");
     EXPECT_FALSE(rca::isWorkdir("w"));

@@ -145,12 +145,27 @@ def test_ctrl_c_leaves_a_blocked_worker_behind(workdir):
     os.mkfifo(fifo)
     w = rcalab.Workbench(workdir)
     w.answer(fifo.name)
-    threading.Timer(0.3, signal.raise_signal, [signal.SIGINT]).start()
-    with pytest.raises(KeyboardInterrupt) as caught:
+    ctrl_c = threading.Timer(2.0, signal.raise_signal, [signal.SIGINT])
+    ctrl_c.start()
+    try:
         w.click("ReadRCA1")
-    if not getattr(caught.value, "abandoned", False):
+    except KeyboardInterrupt as caught:
+        check_left_behind(w, fifo, caught)
+        return
+    except rcalab.FileError as refused:
+        ctrl_c.cancel()
+        assert "it is a pipe (FIFO)" in str(refused)
+        # The readers refuse a pipe at once, and no command waits on anything
+        # else outside the program: nothing is left that holds a worker.
+        pytest.skip("no command blocks any more: the readers refuse pipes")
+    ctrl_c.cancel()
+    pytest.fail("a pipe was read as a file")
+
+
+def check_left_behind(w, fifo, caught):
+    if not getattr(caught, "abandoned", False):
         pytest.fail("the call waited for its worker instead of leaving it")
-    assert "left running" in " ".join(caught.value.__notes__)
+    assert "left running" in " ".join(caught.__notes__)
     with pytest.raises(RuntimeError, match="still running"):
         w.get("lineLength")
     fd = os.open(fifo, os.O_WRONLY | os.O_NONBLOCK)
