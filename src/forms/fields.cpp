@@ -258,7 +258,8 @@ std::vector<std::string> Fields::names() const {
 }
 
 std::optional<FieldKind> Fields::kind(const std::string& ref) const {
-    auto it = kinds_.find(splitRef(ref).first);
+    // A malformed reference has no kind: reading it is what reports the fault.
+    auto it = kinds_.find(ref.substr(0, ref.find('[')));
     if (it == kinds_.end()) return std::nullopt;
     return it->second;
 }

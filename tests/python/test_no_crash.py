@@ -12,7 +12,7 @@ names = st.sampled_from([
     "borderMode", "randomState", "cellClockI", "markCI", "markCI[1023]", "markCI[1024]",
     "rcaTable", "rcaTable[-1]", "squareField", "squareRows", "pictureLeft", "pictureTop",
     "freezeMask", "columnWeights", "changeMatrix", "Edit1", "Edit2", "Edit7", "UpDown1",
-    "RadioGroup2", "Label57", "StatusBar1", "Timer1", "TForm6.Button14", "Nope",
+    "RadioGroup2", "Label57", "StatusBar1", "Timer1", "TForm6.Button14", "Nope", "[", "lineI[2",
 ]) | st.text(max_size=12)
 values = st.one_of(numbers.map(str), st.sampled_from(["AAAB", "C" * 101, "", "1e999", "nan",
                                                       "-", "0x10", "AAAAAA BBB"]),
