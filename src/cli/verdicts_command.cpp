@@ -57,8 +57,10 @@ class CasesFile {
 
 std::string jsonList(const std::vector<int64_t>& counts) {
     std::string out = "[";
-    for (size_t k = 0; k < counts.size(); ++k)
-        out += (k ? "," : "") + std::to_string(counts[k]);
+    for (size_t k = 0; k < counts.size(); ++k) {
+        if (k) out += ',';
+        out += std::to_string(counts[k]);
+    }
     return out + "]";
 }
 

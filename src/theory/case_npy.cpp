@@ -54,8 +54,7 @@ std::string header(int64_t count) {
     return out + text + '\n';
 }
 
-std::string record(const VerdictCase& c) {
-    std::string out;
+void appendRecord(std::string& out, const VerdictCase& c) {
     put(out, static_cast<uint64_t>(c.bCells));
     put(out, static_cast<uint64_t>(c.bCells >> 64));
     put(out, static_cast<uint8_t>(c.length));
@@ -67,7 +66,6 @@ std::string record(const VerdictCase& c) {
     put(out, maskWord(c.rule.mask.right));
     put(out, static_cast<uint8_t>(c.rule.borderMode == 0 ? 0 : 1));
     put(out, c.rule.stepLimit);
-    return out;
 }
 
 std::optional<VerdictCase> fail(std::string& error, const std::string& why) {
@@ -160,6 +158,7 @@ NpyCasesWriter::NpyCasesWriter(const std::filesystem::path& file) : name_(file.s
         fail(errno);
     else
         writeAt(header(0), 0);
+    pending_.reserve(chunkBytes + npyCaseBytes);
 }
 
 NpyCasesWriter::~NpyCasesWriter() {
@@ -168,7 +167,7 @@ NpyCasesWriter::~NpyCasesWriter() {
 
 bool NpyCasesWriter::add(const VerdictCase& c) {
     if (failed() || finished_) return false;
-    pending_ += record(c);
+    appendRecord(pending_, c);
     return pending_.size() < chunkBytes || flush();
 }
 
