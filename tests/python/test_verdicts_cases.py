@@ -143,3 +143,29 @@ def test_a_stopped_runs_npy_holds_exactly_the_cases_counted(tmp_path):
         assert (loaded["verdict"] == 0).all()
         by_length = collections.Counter(loaded["length"].tolist())
         assert by_length == {r["length"]: r["ok"] for r in rows if r["ok"]}
+
+
+def test_a_full_disk_leaves_a_loadable_npy_of_the_records_written(tmp_path):
+    """A 256 kB tmpfs: the run stops at the refused write, says so, and the
+    file's count is the whole records on the disk."""
+    import shutil
+
+    if not shutil.which("unshare"):
+        pytest.skip("no unshare(1) to mount a private tmpfs")
+    tiny = tmp_path / "tiny"
+    tiny.mkdir()
+    script = f"""
+        mount -t tmpfs -o size=256k tmpfs {tiny} || exit 99
+        {CLI} verdicts --length 14..16 --all --threads 1 --cases {tiny}/c.npy > /dev/null
+        echo "verdicts $?" >&2
+        cp {tiny}/c.npy {tmp_path}/c.npy
+    """
+    run = subprocess.run(["unshare", "-m", "sh", "-c", script], capture_output=True, text=True)
+    if run.returncode == 99 or "unshare failed" in run.stderr:
+        pytest.skip(f"cannot mount a tmpfs here: {run.stderr.strip()}")
+    assert "verdicts 1" in run.stderr.splitlines(), run.stderr
+    assert f"rcalab-cli verdicts: writing {tiny}/c.npy failed: No space left on device" in (
+        run.stderr)
+    cases = np.load(tmp_path / "c.npy")
+    assert 0 < len(cases) and (tmp_path / "c.npy").stat().st_size == 320 + 35 * len(cases)
+    assert (cases["verdict"] == 1).all() and (cases["length"] == 14).all()
