@@ -19,11 +19,11 @@ constexpr size_t chunkBytes = 64 * 1024;
 constexpr int64_t largestStep = INT32_MAX - 1;
 
 // Little-endian whatever the machine.
-template <class T> void put(std::string& out, T v) {
+template <class T> void put(char*& out, T v) {
     using U = std::make_unsigned_t<T>;
     const auto u = static_cast<U>(v);
     for (size_t k = 0; k < sizeof(T); ++k)
-        out.push_back(static_cast<char>((u >> (8 * k)) & 0xff));
+        *out++ = static_cast<char>((u >> (8 * k)) & 0xff);
 }
 
 template <class T> T get(const unsigned char*& p) {
@@ -47,25 +47,28 @@ std::string header(int64_t count) {
     std::string text = "{'descr': " + npyCaseDescr() + ", 'fortran_order': False, 'shape': (" +
                        std::to_string(count) + ",), }";
     text.resize(headerBytes - magicBytes - 4 - 1, ' ');
-    std::string out(npyMagic, magicBytes);
-    out += '\x01';
-    out += '\x00';
-    put(out, static_cast<uint16_t>(text.size() + 1));
-    return out + text + '\n';
+    char length[2];
+    char* at = length;
+    put(at, static_cast<uint16_t>(text.size() + 1));
+    return std::string(npyMagic, magicBytes) + '\x01' + '\x00' + std::string(length, 2) + text +
+           '\n';
 }
 
 void appendRecord(std::string& out, const VerdictCase& c) {
-    put(out, static_cast<uint64_t>(c.bCells));
-    put(out, static_cast<uint64_t>(c.bCells >> 64));
-    put(out, static_cast<uint8_t>(c.length));
-    put(out, static_cast<uint8_t>(c.verdict));
-    put(out, c.endStep);
-    put(out, static_cast<int16_t>(c.row));
-    put(out, static_cast<int16_t>(c.column));
-    put(out, maskWord(c.rule.mask.left));
-    put(out, maskWord(c.rule.mask.right));
-    put(out, static_cast<uint8_t>(c.rule.borderMode == 0 ? 0 : 1));
-    put(out, c.rule.stepLimit);
+    char record[npyCaseBytes];
+    char* at = record;
+    put(at, static_cast<uint64_t>(c.bCells));
+    put(at, static_cast<uint64_t>(c.bCells >> 64));
+    put(at, static_cast<uint8_t>(c.length));
+    put(at, static_cast<uint8_t>(c.verdict));
+    put(at, c.endStep);
+    put(at, static_cast<int16_t>(c.row));
+    put(at, static_cast<int16_t>(c.column));
+    put(at, maskWord(c.rule.mask.left));
+    put(at, maskWord(c.rule.mask.right));
+    put(at, static_cast<uint8_t>(c.rule.borderMode == 0 ? 0 : 1));
+    put(at, c.rule.stepLimit);
+    out.append(record, npyCaseBytes);
 }
 
 std::optional<VerdictCase> fail(std::string& error, const std::string& why) {
