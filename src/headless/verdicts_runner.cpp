@@ -142,7 +142,8 @@ class Worker {
                 ++tally.okByB[static_cast<size_t>(bCount(lines_[k]))];
             } else if (e.verdict == Verdict::Not) {
                 ++tally.notOk;
-                at = firstDifference(lines_[k], t.length, *fast_, o_.rule.stepLimit);
+                at = firstDifference(lines_[k], t.length, *fast_, o_.rule.stepLimit,
+                                     wantCases && (o_.casesOf & casesBit(Verdict::Not)));
                 if (at.row >= 0) countAt(tally.notByRow, static_cast<size_t>(at.row));
             } else {
                 ++tally.timeout;

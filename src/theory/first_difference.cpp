@@ -47,30 +47,37 @@ std::array<CellBits, 2> firstModelRows(uint64_t emitters, int length) {
 // step 3 that were not A before. While line I has C at steps 2 and 3, K
 // covers both rows; a line I done at step 2 or 3 draws no later marks and
 // has K at 0 or 1, so these rows decide it.
-bool partsInRowZeroOrOne(const LinePlanes& one, int length, const FastRule& rule,
+bool partsInRowZeroOrOne(const LinePlanes& one, int length, const FastRule& rule, bool column,
                          MarkDifference& at) {
     if (length < 3 || length > 64) return false;
-    const LinePlanes p1 = rule.next(one), p2 = rule.next(p1), p3 = rule.next(p2);
-    const CellBits marks[2] = {p1.c, p2.c | (p3.c & ~p1.a & ~p2.a)};
     const std::array<CellBits, 2> model = firstModelRows(static_cast<uint64_t>(one.b), length);
-    const int32_t compared = p2.c == 0 ? 1 : 2;
-    for (int32_t r = 0; r < compared; ++r) {
-        const CellBits differ = marks[r] ^ model[r];
-        if (differ == 0) continue;
-        at = {r, lowestCell(differ)};
+    const LinePlanes p1 = rule.next(one), p2 = rule.next(p1);
+    at = {};
+    if (const CellBits differ = p1.c ^ model[0]) {
+        at = {0, lowestCell(differ)};
         return true;
     }
-    at = {};
-    return p2.c == 0 || p3.c == 0;
+    if (p2.c == 0) return true;
+    // Step 2's C cells all lie in row 1; only a column needs step 3 as well.
+    if (!column && (p2.c & ~model[1]) != 0) {
+        at.row = 1;
+        return true;
+    }
+    const LinePlanes p3 = rule.next(p2);
+    if (const CellBits differ = (p2.c | (p3.c & ~p1.a & ~p2.a)) ^ model[1]) {
+        at = {1, lowestCell(differ)};
+        return true;
+    }
+    return p3.c == 0;
 }
 
 } // namespace
 
 MarkDifference firstDifference(CellBits bCells, int32_t length, const FastRule& rule,
-                               int32_t stepLimit) {
+                               int32_t stepLimit, bool column) {
     const LinePlanes one = startPlanesI(bCells, length);
     MarkDifference at;
-    if (stepLimit > 3 && partsInRowZeroOrOne(one, length, rule, at)) return at;
+    if (stepLimit > 3 && partsInRowZeroOrOne(one, length, rule, column, at)) return at;
     const ParticleRows model = particleRowsOf(one.b, length);
     for (const int32_t steps : shortTraces) {
         if (steps >= stepLimit || lineDoneTime(one, rule, steps) >= 0) break;

@@ -11,8 +11,9 @@ struct MarkDifference {
 };
 
 // The row and column lineVerdict gives a start line (B cells) whose verdict
-// is "NOT"; -1, -1 when line I is not done within `stepLimit` steps.
+// is "NOT"; -1, -1 when line I is not done within `stepLimit` steps. Without
+// `column` the column may be left at -1, which saves a step for most lines.
 MarkDifference firstDifference(CellBits bCells, int32_t length, const FastRule& rule,
-                               int32_t stepLimit);
+                               int32_t stepLimit, bool column = true);
 
 } // namespace rca

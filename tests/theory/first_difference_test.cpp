@@ -38,6 +38,8 @@ TEST(FirstDifference, GivesTheRowAndColumnOfTheWholeTraceOnEveryNotLine) {
                 const MarkDifference d = firstDifference(line, n, fast, rule.stepLimit);
                 ASSERT_EQ(d.row, v.row) << c.mask << " L=" << n << " line " << k;
                 ASSERT_EQ(d.column, v.column) << c.mask << " L=" << n << " line " << k;
+                ASSERT_EQ(firstDifference(line, n, fast, rule.stepLimit, false).row, v.row)
+                    << c.mask << " L=" << n << " line " << k << ", row alone";
             }
         }
     }
