@@ -29,10 +29,10 @@ struct VerdictsOptions {
     std::string outputFile; // --output: replaced by the results; "" is standard output
 };
 
-// Throws UsageError (cli/batch_options.h) with a message naming the option.
 // A --cases-of value: some of ok, not, timeout, joined by commas.
 unsigned parseCasesOf(const std::string& text);
 
+// Throws UsageError (cli/batch_options.h) with a message naming the option.
 VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args);
 
 } // namespace rca

@@ -130,35 +130,39 @@ class Worker {
         }
         batch_->run(lines_.data(), lines_.size(), ends_.data());
         BlockResult r;
-        LengthTally& tally = r.tally;
-        tally.length = t.length;
-        tally.lines = t.count;
-        tally.okByB.assign(static_cast<size_t>(t.length) + 1, 0);
-        for (size_t k = 0; k < lines_.size(); ++k) {
-            const VerdictEnd& e = ends_[k];
-            MarkDifference at;
-            if (e.verdict == Verdict::Ok) {
-                ++tally.ok;
-                ++tally.okByB[static_cast<size_t>(bCount(lines_[k]))];
-            } else if (e.verdict == Verdict::Not) {
-                ++tally.notOk;
-                at = firstDifference(lines_[k], t.length, *fast_, o_.rule.stepLimit,
-                                     wantCases && (o_.casesOf & casesBit(Verdict::Not)));
-                if (at.row >= 0) countAt(tally.notByRow, static_cast<size_t>(at.row));
-            } else {
-                ++tally.timeout;
-            }
-            if (e.verdict != Verdict::Timeout)
-                countAt(tally.endStepsLog2, static_cast<size_t>(endStepBucket(e.endStep)));
-            tally.steps += e.verdict == Verdict::Timeout ? o_.rule.stepLimit : e.endStep;
-            if (wantCases && (o_.casesOf & casesBit(e.verdict)))
-                r.cases.push_back(VerdictCase{t.length, lines_[k], e.verdict, o_.rule, e.endStep,
-                                              at.row, at.column});
-        }
+        r.tally.length = t.length;
+        r.tally.lines = t.count;
+        r.tally.okByB.assign(static_cast<size_t>(t.length) + 1, 0);
+        for (size_t k = 0; k < lines_.size(); ++k)
+            judged(k, t.length, wantCases, r);
         return r;
     }
 
   private:
+    // Line k counted where its verdict says, and kept as a case when asked.
+    void judged(size_t k, int32_t length, bool wantCases, BlockResult& r) const {
+        const VerdictEnd& e = ends_[k];
+        LengthTally& tally = r.tally;
+        MarkDifference at;
+        if (e.verdict == Verdict::Ok) {
+            ++tally.ok;
+            ++tally.okByB[static_cast<size_t>(bCount(lines_[k]))];
+        } else if (e.verdict == Verdict::Not) {
+            ++tally.notOk;
+            at = firstDifference(lines_[k], length, *fast_, o_.rule.stepLimit,
+                                 wantCases && (o_.casesOf & casesBit(Verdict::Not)));
+            if (at.row >= 0) countAt(tally.notByRow, static_cast<size_t>(at.row));
+        } else {
+            ++tally.timeout;
+        }
+        if (e.verdict != Verdict::Timeout)
+            countAt(tally.endStepsLog2, static_cast<size_t>(endStepBucket(e.endStep)));
+        tally.steps += e.verdict == Verdict::Timeout ? o_.rule.stepLimit : e.endStep;
+        if (wantCases && (o_.casesOf & casesBit(e.verdict)))
+            r.cases.push_back(
+                VerdictCase{length, lines_[k], e.verdict, o_.rule, e.endStep, at.row, at.column});
+    }
+
     void fillLines(const Task& t) {
         if (o_.all) {
             for (size_t k = 0; k < lines_.size(); ++k)
