@@ -47,28 +47,39 @@ std::array<CellBits, 2> firstModelRows(uint64_t emitters, int length) {
 // step 3 that were not A before. While line I has C at steps 2 and 3, K
 // covers both rows; a line I done at step 2 or 3 draws no later marks and
 // has K at 0 or 1, so these rows decide it.
-bool partsInRowZeroOrOne(const LinePlanes& one, int length, const FastRule& rule, bool column,
-                         MarkDifference& at) {
-    if (length < 3 || length > 64) return false;
-    const std::array<CellBits, 2> model = firstModelRows(static_cast<uint64_t>(one.b), length);
-    const LinePlanes p1 = rule.next(one), p2 = rule.next(p1);
+template <class W>
+bool partsInRowZeroOrOne(const Planes<W>& one, const std::array<CellBits, 2>& model,
+                         const FastRule& rule, bool column, MarkDifference& at) {
+    const Planes<W> p1 = rule.next(one), p2 = rule.next(p1);
+    const CellBits c1 = lane(p1.c, 0), c2 = lane(p2.c, 0);
     at = {};
-    if (const CellBits differ = p1.c ^ model[0]) {
+    if (const CellBits differ = c1 ^ model[0]) {
         at = {0, lowestCell(differ)};
         return true;
     }
-    if (p2.c == 0) return true;
+    if (c2 == 0) return true;
     // Step 2's C cells all lie in row 1; only a column needs step 3 as well.
-    if (!column && (p2.c & ~model[1]) != 0) {
+    if (!column && (c2 & ~model[1]) != 0) {
         at.row = 1;
         return true;
     }
-    const LinePlanes p3 = rule.next(p2);
-    if (const CellBits differ = (p2.c | (p3.c & ~p1.a & ~p2.a)) ^ model[1]) {
+    const CellBits c3 = lane(rule.next(p2).c, 0);
+    if (const CellBits differ = (c2 | (c3 & ~lane(p1.a, 0) & ~lane(p2.a, 0))) ^ model[1]) {
         at = {1, lowestCell(differ)};
         return true;
     }
-    return p3.c == 0;
+    return c3 == 0;
+}
+
+// On a 64-bit lane when the line fits one: cheaper than 128-bit words.
+bool partsEarly(const LinePlanes& one, int length, const FastRule& rule, bool column,
+                MarkDifference& at) {
+    if (length < 3 || length > 64) return false;
+    const std::array<CellBits, 2> model = firstModelRows(static_cast<uint64_t>(one.b), length);
+    if (!rule.fitsLanePair64()) return partsInRowZeroOrOne(one, model, rule, column, at);
+    const Planes<LanePair64> narrow{pairOf<LanePair64>(one.c, 0), pairOf<LanePair64>(one.b, 0),
+                                    pairOf<LanePair64>(one.a, 0)};
+    return partsInRowZeroOrOne(narrow, model, rule, column, at);
 }
 
 } // namespace
@@ -77,7 +88,7 @@ MarkDifference firstDifference(CellBits bCells, int32_t length, const FastRule& 
                                int32_t stepLimit, bool column) {
     const LinePlanes one = startPlanesI(bCells, length);
     MarkDifference at;
-    if (stepLimit > 3 && partsInRowZeroOrOne(one, length, rule, column, at)) return at;
+    if (stepLimit > 3 && partsEarly(one, length, rule, column, at)) return at;
     const ParticleRows model = particleRowsOf(one.b, length);
     for (const int32_t steps : shortTraces) {
         if (steps >= stepLimit || lineDoneTime(one, rule, steps) >= 0) break;

@@ -15,9 +15,11 @@ TEST(FirstDifference, GivesTheRowAndColumnOfTheWholeTraceOnEveryNotLine) {
         int border, lengthMin, lengthMax;
     };
     // Short and long lines, both borders, masks reaching up to five cells;
-    // the long lines pass the 43-step bound past which rows beyond 20 count.
+    // the long lines pass the 43-step bound past which rows beyond 20 count,
+    // and 50 cells take 128-bit words instead of a 64-bit lane.
     const Case cases[] = {{"L1,R1,R2", 1, 2, 13}, {"L1,R1,R2", 0, 6, 12}, {"L1,R2", 1, 6, 12},
-                          {"L2,R1,R3", 0, 6, 11}, {"L1,R1,R5", 1, 9, 12}, {"L1,R1", 1, 28, 33}};
+                          {"L2,R1,R3", 0, 6, 11}, {"L1,R1,R5", 1, 9, 12}, {"L1,R1", 1, 28, 33},
+                          {"L1,R1,R2", 0, 50, 51}};
     int notLines = 0, lateRows = 0;
     for (const Case& c : cases) {
         VerdictRule rule;
