@@ -5,10 +5,12 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
-#include "headless/command_options.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
+#include "headless/command_options.h"
 #include "headless/verdicts_runner.h"
+#include "io/checked_output.h"
+#include "theory/case_npy.h"
 
 #include <iostream>
 
@@ -19,12 +21,48 @@ namespace {
 const char* verdictsUsage =
     "usage: rcalab-cli verdicts --length MIN..MAX (--all | --trials N [--seed S] [--bcount K])\n"
     "                           [--mask MASK] [--border circle|frozen] [--step-limit N]\n"
-    "                           [--threads N] [--shard I/N] [--cases FILE] [--json]\n"
-    "                           [--output FILE]\n"
+    "                           [--threads N] [--shard I/N] [--cases FILE]\n"
+    "                           [--cases-of ok,not,timeout] [--json] [--output FILE]\n"
     "  The theory check's verdict (\"OK!!\", \"NOT\" or timeout) of every start line of\n"
     "  lengths MIN .. MAX-1: --all enumerates the 2^L lines of A and B cells, --trials\n"
     "  draws N as 'Random' does with K B draws (default 8). One line per length.\n"
-    "  --cases writes every NOT and timeout line as a JSON line. See docs/verdicts.md.\n";
+    "  --cases writes every NOT and timeout line (--cases-of: those verdicts) as a JSON\n"
+    "  line, or as NumPy records when FILE ends in .npy. See docs/verdicts.md.\n";
+
+// The cases file in either format.
+class CasesFile {
+  public:
+    explicit CasesFile(const std::string& file) {
+        if (isNpyName(file))
+            npy_ = std::make_unique<NpyCasesWriter>(file);
+        else
+            jsonl_ = CheckedOutput::writing(file);
+    }
+    bool failed() const { return npy_ ? npy_->failed() : jsonl_->failed(); }
+    bool add(const VerdictCase& c) {
+        if (npy_) return npy_->add(c);
+        return static_cast<bool>(jsonl_->stream() << caseLine(c) << '\n');
+    }
+    int finish(int code, std::ostream& err) {
+        if (jsonl_) return outputExitCode(*jsonl_, code, err, "rcalab-cli verdicts");
+        if (npy_->finish().empty()) return code;
+        err << "rcalab-cli verdicts: " << npy_->problem() << '\n';
+        return writeFailedExitCode;
+    }
+
+  private:
+    std::unique_ptr<CheckedOutput> jsonl_;
+    std::unique_ptr<NpyCasesWriter> npy_;
+};
+
+std::string jsonList(const std::vector<int64_t>& counts) {
+    std::string out = "[";
+    for (size_t k = 0; k < counts.size(); ++k) {
+        if (k) out += ',';
+        out += std::to_string(counts[k]);
+    }
+    return out + "]";
+}
 
 Report tallyReport(const VerdictsOptions& o, const LengthTally& t) {
     Report r;
@@ -37,6 +75,9 @@ Report tallyReport(const VerdictsOptions& o, const LengthTally& t) {
     number("not", t.notOk);
     number("timeout", t.timeout);
     number("steps", t.steps);
+    r.push_back({"notByRow", jsonList(t.notByRow), false});
+    r.push_back({"okByB", jsonList(t.okByB), false});
+    r.push_back({"endStepsLog2", jsonList(t.endStepsLog2), false});
     r.push_back({"mask", maskText(o.rule.mask), true});
     r.push_back({"border", o.rule.borderMode == 0 ? "frozen" : "circle", true});
     number("stepLimit", o.rule.stepLimit);
@@ -84,10 +125,10 @@ int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, 
         err << "rcalab-cli verdicts: " << e.what() << '\n' << verdictsUsage;
         return usageExitCode;
     }
-    std::unique_ptr<CheckedOutput> cases;
+    std::unique_ptr<CasesFile> cases;
     if (!options.casesFile.empty()) {
-        cases = CheckedOutput::writing(options.casesFile);
-        if (cases->failed()) return outputExitCode(*cases, 0, err, "rcalab-cli verdicts");
+        cases = std::make_unique<CasesFile>(options.casesFile);
+        if (cases->failed()) return cases->finish(0, err);
     }
 
     std::atomic<bool> ownStop{false};
@@ -104,12 +145,12 @@ int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, 
     };
     if (cases)
         sink.onCase = [&](const VerdictCase& c) {
-            if (!(cases->stream() << caseLine(c) << '\n')) stop->store(true);
+            if (!cases->add(c)) stop->store(true);
         };
     sink.progress = [&](int64_t done) { progress.update(done); };
     const bool complete = runVerdicts(options, stop, sink);
     int code = complete ? 0 : interruptedExitCode;
-    if (cases) code = outputExitCode(*cases, code, err, "rcalab-cli verdicts");
+    if (cases) code = cases->finish(code, err);
     code = results.finish(code, err, "rcalab-cli verdicts");
     if (code == interruptedExitCode)
         err << "rcalab-cli verdicts: interrupted; the counts cover the lines judged\n";

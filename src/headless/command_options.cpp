@@ -42,4 +42,26 @@ std::pair<int, int> parseShard(const std::string& text) {
     return {index, count};
 }
 
+unsigned parseChoices(const std::string& text, const std::vector<std::string>& choices,
+                      const std::string& option) {
+    std::string names;
+    for (const std::string& c : choices)
+        names += (names.empty() ? "" : ", ") + c;
+    unsigned bits = 0;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = text.find(',', start);
+        const std::string word = text.substr(start, comma - start);
+        const auto at = std::find(choices.begin(), choices.end(), word);
+        if (at == choices.end())
+            throw UsageError(option + ": '" + word + "' is not one of " + names +
+                             " (separate several by commas)");
+        const unsigned bit = 1u << (at - choices.begin());
+        if (bits & bit) throw UsageError(option + ": '" + word + "' is given twice");
+        bits |= bit;
+        if (comma == std::string::npos) return bits;
+        start = comma + 1;
+    }
+}
+
 } // namespace rca

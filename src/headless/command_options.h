@@ -38,4 +38,9 @@ constexpr int64_t maxShards = std::numeric_limits<int32_t>::max();
 // "I/N": shard I of N, 0 <= I < N.
 std::pair<int, int> parseShard(const std::string& text);
 
+// "a,b" of `option`: words from `choices`, each at most once, as bit k for
+// choices[k].
+unsigned parseChoices(const std::string& text, const std::vector<std::string>& choices,
+                      const std::string& option);
+
 } // namespace rca

@@ -15,7 +15,8 @@ namespace {
 constexpr int32_t longestEnumerated = 62;
 constexpr int maxThreads = 1024;
 
-void check(const VerdictsOptions& o, bool haveLength, bool haveSeedOrCount) {
+void check(const VerdictsOptions& o, const OptionsSeen& seen, bool haveLength,
+           bool haveSeedOrCount) {
     if (!haveLength) throw UsageError("--length MIN..MAX is required");
     if (o.all == (o.trials > 0)) throw UsageError("give either --all or --trials N");
     if (o.all && haveSeedOrCount)
@@ -23,9 +24,16 @@ void check(const VerdictsOptions& o, bool haveLength, bool haveSeedOrCount) {
     if (o.all && o.lengthMax - 1 > longestEnumerated)
         throw UsageError("--all enumerates 2^L lines; lengths up to " +
                          std::to_string(longestEnumerated) + " only");
+    if (seen.has("--cases-of") && o.casesFile.empty())
+        throw UsageError("--cases-of picks the lines of --cases FILE; give --cases");
 }
 
 } // namespace
+
+unsigned parseCasesOf(const std::string& text) {
+    // In the order of Verdict, so bit k is verdict k.
+    return parseChoices(text, {"ok", "not", "timeout"}, "--cases-of");
+}
 
 VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
     VerdictsOptions o;
@@ -61,6 +69,9 @@ VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
             std::tie(o.shardIndex, o.shardCount) = parseShard(optionValue(args, i));
         } else if (a == "--cases") {
             o.casesFile = optionValue(args, i);
+            if (o.casesFile.empty()) throw UsageError("--cases needs a file name");
+        } else if (a == "--cases-of") {
+            o.casesOf = parseCasesOf(optionValue(args, i));
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--output") {
@@ -69,7 +80,7 @@ VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args) {
             throw UsageError("unknown option '" + a + "'");
         }
     }
-    check(o, haveLength, haveSeedOrCount);
+    check(o, seen, haveLength, haveSeedOrCount);
     return o;
 }
 

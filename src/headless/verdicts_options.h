@@ -9,6 +9,11 @@
 
 namespace rca {
 
+// Bit of a verdict in VerdictsOptions::casesOf.
+constexpr unsigned casesBit(Verdict v) {
+    return 1u << static_cast<unsigned>(v);
+}
+
 struct VerdictsOptions {
     int32_t lengthMin = 0, lengthMax = 0; // lengths MIN .. MAX-1
     bool all = false;                     // every line of A and B cells; else `trials` drawn lines
@@ -18,10 +23,14 @@ struct VerdictsOptions {
     VerdictRule rule;
     int threads = 0; // 0: one per core
     int shardIndex = 0, shardCount = 1;
-    std::string casesFile;
+    std::string casesFile; // ".npy": NumPy records, else JSON lines
+    unsigned casesOf = casesBit(Verdict::Not) | casesBit(Verdict::Timeout);
     bool json = false;
     std::string outputFile; // --output: replaced by the results; "" is standard output
 };
+
+// A --cases-of value: some of ok, not, timeout, joined by commas.
+unsigned parseCasesOf(const std::string& text);
 
 // Throws UsageError (cli/batch_options.h) with a message naming the option.
 VerdictsOptions parseVerdictsOptions(const std::vector<std::string>& args);

@@ -3,6 +3,7 @@
 #include "engine/headless_batch.h"
 #include "engine/random.h"
 #include "engine/random_line.h"
+#include "theory/first_difference.h"
 #include "theory/verdict_lanes.h"
 
 #include <algorithm>
@@ -104,6 +105,16 @@ uint32_t advanceRandom(uint32_t state, uint64_t draws) {
     return state * mulAll + addAll;
 }
 
+void countAt(std::vector<int64_t>& counts, size_t k) {
+    if (counts.size() <= k) counts.resize(k + 1);
+    ++counts[k];
+}
+
+int bCount(CellBits line) {
+    return __builtin_popcountll(static_cast<uint64_t>(line)) +
+           __builtin_popcountll(static_cast<uint64_t>(line >> 64));
+}
+
 class Worker {
   public:
     explicit Worker(const VerdictsOptions& o) : o_(o) {}
@@ -114,24 +125,44 @@ class Worker {
         fillLines(t);
         if (!batch_ || length_ != t.length) {
             batch_.emplace(t.length, o_.rule, lanePathInUse());
+            fast_.emplace(t.length, o_.rule.borderMode != 0, o_.rule.mask);
             length_ = t.length;
         }
         batch_->run(lines_.data(), lines_.size(), ends_.data());
         BlockResult r;
         r.tally.length = t.length;
         r.tally.lines = t.count;
-        for (size_t k = 0; k < lines_.size(); ++k) {
-            const VerdictEnd& e = ends_[k];
-            (e.verdict == Verdict::Ok    ? r.tally.ok
-             : e.verdict == Verdict::Not ? r.tally.notOk
-                                         : r.tally.timeout)++;
-            r.tally.steps += e.verdict == Verdict::Timeout ? o_.rule.stepLimit : e.endStep;
-            if (wantCases && e.verdict != Verdict::Ok) r.cases.push_back(caseOf(t.length, k, e));
-        }
+        r.tally.okByB.assign(static_cast<size_t>(t.length) + 1, 0);
+        for (size_t k = 0; k < lines_.size(); ++k)
+            judged(k, t.length, wantCases, r);
         return r;
     }
 
   private:
+    // Line k counted where its verdict says, and kept as a case when asked.
+    void judged(size_t k, int32_t length, bool wantCases, BlockResult& r) const {
+        const VerdictEnd& e = ends_[k];
+        LengthTally& tally = r.tally;
+        MarkDifference at;
+        if (e.verdict == Verdict::Ok) {
+            ++tally.ok;
+            ++tally.okByB[static_cast<size_t>(bCount(lines_[k]))];
+        } else if (e.verdict == Verdict::Not) {
+            ++tally.notOk;
+            at = firstDifference(lines_[k], length, *fast_, o_.rule.stepLimit,
+                                 wantCases && (o_.casesOf & casesBit(Verdict::Not)));
+            if (at.row >= 0) countAt(tally.notByRow, static_cast<size_t>(at.row));
+        } else {
+            ++tally.timeout;
+        }
+        if (e.verdict != Verdict::Timeout)
+            countAt(tally.endStepsLog2, static_cast<size_t>(endStepBucket(e.endStep)));
+        tally.steps += e.verdict == Verdict::Timeout ? o_.rule.stepLimit : e.endStep;
+        if (wantCases && (o_.casesOf & casesBit(e.verdict)))
+            r.cases.push_back(
+                VerdictCase{length, lines_[k], e.verdict, o_.rule, e.endStep, at.row, at.column});
+    }
+
     void fillLines(const Task& t) {
         if (o_.all) {
             for (size_t k = 0; k < lines_.size(); ++k)
@@ -142,18 +173,19 @@ class Worker {
         }
     }
 
-    // Where the model and marks part, from the whole single-line verdict.
-    VerdictCase caseOf(int32_t length, size_t k, const VerdictEnd& e) const {
-        const LineVerdict v = lineVerdict(lines_[k], length, o_.rule);
-        return VerdictCase{length, lines_[k], e.verdict, o_.rule, v.endStep, v.row, v.column};
-    }
-
     const VerdictsOptions& o_;
     std::vector<CellBits> lines_;
     std::vector<VerdictEnd> ends_;
     std::optional<VerdictBatch> batch_;
+    std::optional<FastRule> fast_;
     int32_t length_ = -1;
 };
+
+void addCounts(std::vector<int64_t>& to, const std::vector<int64_t>& from) {
+    if (to.size() < from.size()) to.resize(from.size());
+    for (size_t k = 0; k < from.size(); ++k)
+        to[k] += from[k];
+}
 
 void addTally(LengthTally& to, const LengthTally& from) {
     to.length = from.length;
@@ -162,6 +194,9 @@ void addTally(LengthTally& to, const LengthTally& from) {
     to.notOk += from.notOk;
     to.timeout += from.timeout;
     to.steps += from.steps;
+    addCounts(to.notByRow, from.notByRow);
+    addCounts(to.okByB, from.okByB);
+    addCounts(to.endStepsLog2, from.endStepsLog2);
 }
 
 // Hands block results over in task order, one call at a time.
@@ -231,6 +266,10 @@ int threadCount(const VerdictsOptions& o) {
 }
 
 } // namespace
+
+int endStepBucket(int32_t endStep) {
+    return endStep > 1 ? 31 - __builtin_clz(static_cast<uint32_t>(endStep)) : 0;
+}
 
 int64_t verdictLineCount(const VerdictsOptions& o) {
     return TaskList(o).lines();

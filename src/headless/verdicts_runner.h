@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
 namespace rca {
 
@@ -15,12 +16,20 @@ struct LengthTally {
     int64_t lines = 0, ok = 0, notOk = 0, timeout = 0;
     int64_t steps = 0;    // the end steps of the trials, timeouts counted at the step limit
     bool complete = true; // false when a stop left lines of this length (of this shard) unjudged
+    // Where the model fails: NOT lines by the first row where model and
+    // marks differ; OK lines by the B cells of the start line (0 .. length);
+    // ended trials by end step, bucket k holding 2^k .. 2^(k+1) - 1 and
+    // bucket 0 also 0. The first and last end at their last nonzero count.
+    std::vector<int64_t> notByRow, okByB, endStepsLog2;
 };
+
+// The bucket of `endStepsLog2` for an end step.
+int endStepBucket(int32_t endStep);
 
 struct VerdictsSink {
     // Once per length with lines judged, in length order.
     std::function<void(const LengthTally&)> length;
-    // Every NOT and timeout line in line order, when set.
+    // The lines whose verdicts options.casesOf names, in line order, when set.
     std::function<void(const VerdictCase&)> onCase;
     // Lines judged so far; from one thread at a time.
     std::function<void(int64_t)> progress;

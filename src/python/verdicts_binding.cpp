@@ -1,5 +1,5 @@
 // verdicts(): `rcalab-cli verdicts` from Python, one dict per length with the
-// counts and, on request, the NOT and timeout lines as NumPy arrays.
+// counts and, on request, the lines of some verdicts as NumPy arrays.
 #include "bindings.h"
 #include "headless/batch_options.h"
 #include "headless/verdicts_runner.h"
@@ -41,6 +41,9 @@ py::dict lengthDict(const LengthResult& r, bool withCases) {
     d["not"] = r.tally.notOk;
     d["timeout"] = r.tally.timeout;
     d["steps"] = r.tally.steps;
+    d["notByRow"] = r.tally.notByRow;
+    d["okByB"] = r.tally.okByB;
+    d["endStepsLog2"] = r.tally.endStepsLog2;
     if (!withCases) return d;
     const auto n = static_cast<py::ssize_t>(r.cases.size());
     const py::ssize_t L = r.tally.length;
@@ -80,8 +83,8 @@ py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
                     std::optional<int64_t> seed, std::optional<int64_t> bcount,
                     std::optional<std::string> mask, std::optional<std::string> border,
                     std::optional<int64_t> stepLimit, std::optional<int64_t> threads,
-                    std::optional<Pair> shard, bool cases, const py::object& progress,
-                    bool checkOnly) {
+                    std::optional<Pair> shard, bool cases, std::optional<std::string> casesOf,
+                    const py::object& progress, bool checkOnly) {
     std::vector<std::string> args = {"--length", std::to_string(length.first) + ".." +
                                                      std::to_string(length.second)};
     if (all) args.push_back("--all");
@@ -100,9 +103,13 @@ py::object verdicts(const Pair& length, bool all, std::optional<int64_t> trials,
     job->cases = cases;
     try {
         job->options = rca::parseVerdictsOptions(args);
+        // The CLI's --cases-of needs a file; here the cases come back as arrays.
+        if (casesOf) job->options.casesOf = rca::parseCasesOf(*casesOf);
     } catch (const rca::UsageError& e) {
         throw py::value_error(pythonWording(e.what()));
     }
+    if (casesOf && !cases)
+        throw py::value_error("cases_of picks the lines of cases=True; give cases=True");
     if (checkOnly) return py::none();
     const int64_t total = rca::verdictLineCount(job->options);
     WatchedCall call;
@@ -147,7 +154,7 @@ void bindVerdicts(py::module_& m) {
     m.def("verdicts", &verdicts, py::arg("length"), py::kw_only(), py::arg("all"),
           py::arg("trials"), py::arg("seed"), py::arg("bcount"), py::arg("mask"), py::arg("border"),
           py::arg("step_limit"), py::arg("threads"), py::arg("shard"), py::arg("cases"),
-          py::arg("progress"), py::arg("check_only") = false,
+          py::arg("cases_of"), py::arg("progress"), py::arg("check_only") = false,
           "The verdicts of lengths MIN .. MAX-1 (see rcalab.verdicts).");
 }
 

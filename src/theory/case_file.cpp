@@ -1,5 +1,7 @@
 #include "theory/case_file.h"
 
+#include "theory/case_npy.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -113,6 +115,7 @@ std::optional<VerdictCase> parseCaseLine(const std::string& text, std::string& e
 }
 
 std::optional<VerdictCase> readCase(const std::string& file, int64_t number, std::string& error) {
+    if (isNpyFile(file)) return readNpyCase(file, number, error);
     std::ifstream in(file);
     if (!in) return fail(error, "cannot read " + file);
     std::string text;

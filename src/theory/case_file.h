@@ -1,7 +1,8 @@
 #pragma once
 // The cases file of `rcalab-cli verdicts`: one JSON object per line for
-// every start line whose verdict is "NOT" or a timeout, with what it takes
-// to set the trial up again in the window.
+// every start line whose verdict was asked for (NOT and timeout unless
+// --cases-of says otherwise), with what it takes to set the trial up again
+// in the window. theory/case_npy.h holds the same as NumPy records.
 #include "theory/verdict.h"
 
 #include <optional>
@@ -25,7 +26,7 @@ std::string caseLine(const VerdictCase& c);
 // One line of a cases file, or an empty result with `error` saying why.
 std::optional<VerdictCase> parseCaseLine(const std::string& text, std::string& error);
 
-// Case `number` (1 for the first line) of the file.
+// Case `number` (1 for the first) of a JSON lines or .npy cases file.
 std::optional<VerdictCase> readCase(const std::string& file, int64_t number, std::string& error);
 
 // "FILE:N" (N counted from 1) into the file and the number; false when it has no ":N".

@@ -67,15 +67,23 @@ TEST(VerdictsCommand, AllLinesOfLengthSixCountAsTheWindowJudgesThemOneByOne) {
 }
 
 TEST(VerdictsCommand, ACaseOpenedInTheWindowRunsToItsVerdict) {
-    const std::string file = scratch("rcalab-cases");
-    verdicts(
-        {"--length", "9..11", "--all", "--mask", "L1,R2", "--step-limit", "3000", "--cases", file});
+    const std::string file = scratch("rcalab-cases"), npy = file + ".npy";
+    const Args run = {"--length", "9..11", "--all", "--mask", "L1,R2", "--step-limit", "3000"};
+    for (const std::string& cases : {file, npy}) {
+        Args args = run;
+        args.insert(args.end(), {"--cases", cases});
+        verdicts(args);
+    }
     const std::vector<std::string> lines = fileLines(file);
     ASSERT_GT(lines.size(), 40u);
     Workbench wb;
     wb.startUp();
+    std::string error;
     for (size_t n = 1; n <= lines.size(); n += lines.size() / 12) {
-        std::string error;
+        // The same case from the NumPy records.
+        const std::optional<VerdictCase> record = readCase(npy, static_cast<int64_t>(n), error);
+        ASSERT_TRUE(record) << error;
+        EXPECT_EQ(caseLine(*record), lines[n - 1]);
         const std::optional<VerdictCase> c = readCase(file, static_cast<int64_t>(n), error);
         ASSERT_TRUE(c) << error;
         EXPECT_EQ(caseLine(*c), lines[n - 1]);
@@ -91,7 +99,12 @@ TEST(VerdictsCommand, ACaseOpenedInTheWindowRunsToItsVerdict) {
         EXPECT_EQ(w.row, c->row);
         EXPECT_EQ(w.column, c->column);
     }
-    std::filesystem::remove(file);
+    for (const std::string& cases : {file, npy}) {
+        EXPECT_FALSE(readCase(cases, static_cast<int64_t>(lines.size()) + 1, error));
+        EXPECT_NE(error.find("has no case " + std::to_string(lines.size() + 1)), std::string::npos)
+            << error;
+        std::filesystem::remove(cases);
+    }
 }
 
 TEST(VerdictsCommand, BadCaseLinesAndReferencesSayWhy) {
@@ -197,13 +210,21 @@ TEST(VerdictsCommand, UsageErrorsNameTheOption) {
         {{"--length", "6..8", "--all", "--length", "9..10"}, "--length is given twice"},
         {{"--length", "6..8", "--all", "--cases", "a", "--cases", "b"}, "--cases is given twice"},
         {{"--length", "6..8", "--all", "--all"}, "--all is given twice"},
+        {{"--length", "6..8", "--all", "--cases", ""}, "--cases needs a file name"},
+        {{"--length", "6..8", "--all", "--cases-of", "ok"}, "give --cases"},
+        {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", "OK"}, "'OK' is not one of"},
+        {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", ""}, "'' is not one of"},
+        {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", "ok,"}, "'' is not one of"},
+        {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", "not,ok,not"},
+         "'not' is given twice"},
     };
     for (const auto& [args, why] : bad)
         EXPECT_NE(verdicts(args, 2).find(why), std::string::npos) << why;
     // A cases file that cannot be made is a failure at run time.
-    EXPECT_NE(verdicts({"--length", "6..7", "--all", "--cases", "/nonexistent/dir/c"}, 1)
-                  .find("writing /nonexistent/dir/c failed: No such file or directory"),
-              std::string::npos);
+    for (const std::string file : {"/nonexistent/dir/c", "/nonexistent/dir/c.npy"})
+        EXPECT_NE(verdicts({"--length", "6..7", "--all", "--cases", file}, 1)
+                      .find("writing " + file + " failed: No such file or directory"),
+                  std::string::npos);
 }
 
 // A stop between blocks: the length it cut says so, for a merge of shards

@@ -51,8 +51,16 @@ SWEEP = dict(masks="0..3x0..3", lengths="20..30,30..40", trials=150, seed=7, thr
             rcalab.verdicts((8, 11), trials=9000, seed=4, bcount=3, border="frozen", cases=True),
             rd.verdicts(c, (8, 11), trials=9000, seed=4, bcount=3, border="frozen", cases=True),
         ),
+        # a rare row 2 and timeouts: lists of where the model fails differ in length by
+        # shard; the cases of chosen verdicts come back in line order
+        lambda c: (
+            rcalab.verdicts((13, 16), all=True, mask="L1,R2", border="frozen", step_limit=200,
+                            cases=True, cases_of="ok,timeout"),
+            rd.verdicts(c, (13, 16), all=True, mask="L1,R2", border="frozen", step_limit=200,
+                        cases=True, cases_of=["ok", "timeout"], shards=3),
+        ),
     ],
-    ids=["sweep", "verdicts-all", "verdicts-trials"],
+    ids=["sweep", "verdicts-all", "verdicts-trials", "verdicts-where"],
 )
 def test_shards_merge_into_the_single_process_result(client, call):
     one, spread = call(client)

@@ -152,6 +152,7 @@ def _verdicts_args(
     threads: Optional[int] = None,
     shard: Union[tuple[int, int], str, None] = None,
     cases: bool = False,
+    cases_of: Union[str, Iterable[str], None] = None,
 ) -> dict[str, Any]:
     return dict(
         length=_opt.length("length", length),
@@ -165,6 +166,7 @@ def _verdicts_args(
         threads=_opt.optional_whole("threads", threads),
         shard=_opt.shard(shard),
         cases=_opt.flag("cases", cases),
+        cases_of=_opt.words("cases_of", cases_of),
     )
 
 
@@ -181,6 +183,7 @@ def verdicts(
     threads: Optional[int] = None,
     shard: Union[tuple[int, int], str, None] = None,
     cases: bool = False,
+    cases_of: Union[str, Iterable[str], None] = None,
     progress: Progress = False,
 ) -> list[dict[str, Any]]:
     """The theory check's verdicts as ``rcalab-cli verdicts`` counts them.
@@ -191,16 +194,20 @@ def verdicts(
     as for batch(); threads: default one per core; shard: (I, N) or 'I/N'.
 
     One dict per length, in length order: length, lines, ok, not, timeout,
-    steps. With ``cases=True`` also the NOT and timeout lines: case_lines
-    (uint8 array, one row per line, cells 1 = B and 2 = A), case_verdicts,
-    and case_end_steps, case_rows, case_columns (int32, -1 where there is
-    none). progress: True shows a bar of lines judged; a callable receives
+    steps, and where the model fails as lists of counts: notByRow (NOT lines
+    by the first row where model and marks differ), okByB (OK lines by their
+    B cells, 0 to length) and endStepsLog2 (ended trials by end step, item k
+    counting 2**k to 2**(k+1) - 1, item 0 also 0). With ``cases=True`` also
+    the NOT and timeout lines (``cases_of``: the verdicts named, some of
+    'ok', 'not', 'timeout' as 'ok,not' or a list): case_lines (uint8 array,
+    one row per line, cells 1 = B and 2 = A), case_verdicts, and
+    case_end_steps, case_rows, case_columns (int32, -1 where there is none). progress: True shows a bar of lines judged; a callable receives
     (done, total). Bad types raise TypeError, bad values ValueError. Ctrl-C
     stops the check and raises KeyboardInterrupt; its ``result`` holds the
     lengths judged to their end.
     """
     args = _verdicts_args(length, all, trials, seed, bcount, mask, border, step_limit, threads,
-                          shard, cases)
+                          shard, cases, cases_of)
     report, close = _opt.progress(progress, "lines")
     try:
         return _core.verdicts(**args, progress=report)

@@ -72,6 +72,7 @@ def verdicts(
     threads: Optional[int],
     shard: Optional[tuple[int, int]],
     cases: bool,
+    cases_of: Optional[str],
     progress: Progress,
     check_only: bool = False,
 ) -> Optional[list[dict[str, Any]]]: ...

@@ -134,6 +134,17 @@ def masks(value: Any) -> list[str]:
     return items("masks", value, mask, ";")
 
 
+def words(name: str, value: Any) -> Optional[str]:
+    """None, 'ok,not' or ['ok', 'not'] as the CLI's comma-separated value."""
+    if value is None or isinstance(value, str):
+        return value
+    if isinstance(value, (list, tuple, set, frozenset)) and all(isinstance(v, str) for v in value):
+        if not value:
+            raise ValueError(f"{name}: an empty list names nothing; leave {name} out for the default")
+        return ",".join(sorted(value) if isinstance(value, (set, frozenset)) else value)
+    raise TypeError(f"{name} must be a str such as 'ok,not' or a list of str, not {value!r}")
+
+
 def shard(value: Any) -> Optional[tuple[int, int]]:
     if value is None:
         return None

@@ -22,6 +22,8 @@ import rcalab
 # (docs/verdicts.md, "Sharding").
 VERDICT_BLOCK = 4096
 _SUMMED = ("lines", "ok", "not", "timeout", "steps")
+# Counts by row, B cells and end step: summed item by item.
+_HISTOGRAMS = ("notByRow", "okByB", "endStepsLog2")
 _CASE_ARRAYS = ("case_lines", "case_end_steps", "case_rows", "case_columns")
 
 Progress = Union[bool, Callable[[int, int], Any], None]
@@ -120,10 +122,22 @@ def _line_numbers(lines: np.ndarray) -> np.ndarray:
     return ((lines == 1).astype(np.uint64) * weights).sum(axis=1, dtype=np.uint64)
 
 
+def _sum_items(lists: list[list[int]]) -> list[int]:
+    """Item-by-item sums; each list ends at its last nonzero count, so the sum does too."""
+    out = [0] * max((len(x) for x in lists), default=0)
+    for x in lists:
+        for k, v in enumerate(x):
+            out[k] += v
+    return out
+
+
 def _merge_length(parts: list[dict[str, Any]], enumerated: bool) -> dict[str, Any]:
     merged = {k: v for k, v in parts[0].items() if k != "shard"}
     for key in _SUMMED:
         merged[key] = sum(p[key] for p in parts)
+    for key in _HISTOGRAMS:
+        if key in merged:
+            merged[key] = _sum_items([p[key] for p in parts])
     if "case_lines" not in merged:
         return merged
     # Shard i holds blocks i, i + N, ...: for --all the line number puts the
@@ -150,8 +164,9 @@ def verdicts(
 ) -> list[dict[str, Any]]:
     """``rcalab.verdicts(length, **options)`` run as ``shards`` tasks on the cluster.
 
-    One dict per length, in length order, with the shards' counts summed;
-    equal to the single-process call. With ``cases=True`` the case arrays are
+    One dict per length, in length order, with the shards' counts summed
+    (notByRow, okByB and endStepsLog2 item by item); equal to the
+    single-process call. With ``cases=True`` the case arrays are
     merged in line order too. ``trials=N`` with ``cases=True`` needs at least
     one shard per block of 4096 trials (the default then takes that many),
     since the cases of a block carry no trial number to sort by.
@@ -179,7 +194,8 @@ def verdicts(
 def merge_verdicts(
     rows: Iterable[dict[str, Any]], enumerated: bool = False, partial: bool = False
 ) -> list[dict[str, Any]]:
-    """The shards' rows of each length summed into one, in length order.
+    """The shards' rows of each length summed into one, in length order
+    (notByRow, okByB and endStepsLog2 item by item).
 
     Takes the dicts of ``rcalab.verdicts(..., shard=...)`` or the parsed JSON
     lines of ``rcalab-cli verdicts --json --shard I/N``, given in shard order
