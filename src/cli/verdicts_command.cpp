@@ -5,9 +5,9 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
-#include "headless/command_options.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
+#include "headless/command_options.h"
 #include "headless/verdicts_runner.h"
 
 #include <iostream>
@@ -93,7 +93,8 @@ int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, 
     std::atomic<bool> ownStop{false};
     if (!stop) stop = &ownStop;
     ResultsOutput results(out, options.outputFile);
-    Progress progress(err, "lines", verdictLineCount(options));
+    Progress progress(err, "lines", verdictLineCount(options),
+                      options.all ? "use a shorter --length, or --trials" : "use fewer --trials");
     VerdictsSink sink;
     sink.length = [&](const LengthTally& t) {
         if (options.json)

@@ -11,17 +11,22 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
 const char* help =
-    "usage: rcalab [--workdir DIR | DIR]\n"
+    "usage: rcalab [--workdir DIR | DIR] [--case FILE:N]\n"
     "       rcalab --help | --version\n\n"
     "The rcalab desktop workbench: a reversible one-dimensional cellular automaton\n"
     "with three cell states, its space-time picture, batches and analysis windows.\n\n"
     "Options:\n"
     "  --workdir DIR, DIR  work in folder DIR (default: the current folder); a\n"
     "                      folder without the working layout is offered to be made\n"
+    "  --case FILE:N       open case N (counted from 1) of a cases file written by\n"
+    "                      rcalab-cli verdicts --cases, set up as a trial ready for\n"
+    "                      GO; a bad reference is shown in the error box\n"
     "  --help              show this help\n"
     "  --version           show the version\n\n"
     "The user guide is docs/guide.md, installed under share/doc/rcalab; the same\n"
@@ -29,7 +34,8 @@ const char* help =
 
 struct Arguments {
     QString workdir = QStringLiteral(".");
-    bool done = false; // --help or --version answered, or a bad argument
+    std::optional<QString> caseReference; // --case FILE:N
+    bool done = false;                    // --help or --version answered, or a bad argument
     int exitCode = 0;
 };
 
@@ -45,6 +51,8 @@ Arguments parse(int argc, char** argv) {
         } else if (!std::strcmp(arg, "--version")) {
             std::cout << "rcalab " << rca::programVersion << '\n';
             a.done = true;
+        } else if (!a.caseReference && !std::strcmp(arg, "--case") && i + 1 < argc) {
+            a.caseReference = QString::fromLocal8Bit(argv[++i]);
         } else if (!haveDir && !std::strcmp(arg, "--workdir") && i + 1 < argc) {
             a.workdir = QString::fromLocal8Bit(argv[++i]);
             haveDir = true;
@@ -52,7 +60,12 @@ Arguments parse(int argc, char** argv) {
             a.workdir = QString::fromLocal8Bit(arg);
             haveDir = true;
         } else {
-            std::cerr << "rcalab: unexpected argument " << arg << "\n" << help;
+            const bool last = i + 1 == argc;
+            const std::string why =
+                last && (!std::strcmp(arg, "--case") || !std::strcmp(arg, "--workdir"))
+                    ? std::string(arg) + " needs a value"
+                    : "unexpected argument " + std::string(arg);
+            std::cerr << "rcalab: " << why << "\n" << help;
             a.done = true;
             a.exitCode = 2;
         }
@@ -78,7 +91,7 @@ int main(int argc, char** argv) {
         rcagui::MainWindow window(std::filesystem::path(workdir->toStdString()));
         window.show();
         rcagui::installDevHooks(window);
-        rcagui::openCaseFromArguments(window, app.arguments());
+        if (args.caseReference) rcagui::openCase(window, *args.caseReference);
         return app.exec();
     } catch (const std::exception& e) {
         // The window could not be built: say why instead of vanishing.

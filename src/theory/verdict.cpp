@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <optional>
 
 namespace rca {
@@ -31,15 +30,17 @@ int highestCell(CellBits x) {
 // 10000, so a clock stays below 2^15.
 class CellClocks {
   public:
-    void step(CellBits aCells, int length) {
-        for (int w = 0; 4 * w < length; ++w) {
-            uint64_t x;
-            std::memcpy(&x, clock_ + 4 * w, sizeof x);
-            x += everyLane + spread_[static_cast<unsigned>(aCells >> (4 * w)) & 15];
-            std::memcpy(clock_ + 4 * w, &x, sizeof x);
-        }
+    // Only the words of the line are cleared: a trace is short, and most
+    // lines are judged within a few steps.
+    explicit CellClocks(int length) : words_((length + 3) / 4) {
+        for (int w = 0; w < words_; ++w)
+            clock_[w] = 0;
     }
-    int32_t operator[](int i) const { return clock_[i]; }
+    void step(CellBits aCells) {
+        for (int w = 0; w < words_; ++w)
+            clock_[w] += everyLane + spread_[static_cast<unsigned>(aCells >> (4 * w)) & 15];
+    }
+    int32_t operator[](int i) const { return (clock_[i / 4] >> (16 * (i % 4))) & 0xFFFF; }
 
   private:
     static constexpr uint64_t everyLane = 0x0001000100010001ULL;
@@ -50,14 +51,15 @@ class CellClocks {
                 if (v & (1u << k)) t[v] |= uint64_t{1} << (16 * k);
         return t;
     }();
-    uint16_t clock_[maxLineCells] = {};
+    int words_;
+    uint64_t clock_[(maxLineCells + 3) / 4];
 };
 
 // One drawn step of line I in the clock view: a C mark at row clock / 2 for
 // every C cell, and lastCRowI from the last of them in index order. False
 // at a mark in rows 0..sureRow that `model` lacks (with a model).
 bool recordCMarks(LineITrace& t, CellBits cCells, const CellClocks& clock,
-                  const ParticleRows* model, int32_t sureRow) {
+                  ParticleRowsByNeed* model, int32_t sureRow) {
     if (cCells == 0) return true;
     t.lastRow = clock[highestCell(cCells)] / 2;
     for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
@@ -78,17 +80,17 @@ bool recordCMarks(LineITrace& t, CellBits cCells, const CellClocks& clock,
 
 // The trace, or nothing once a mark rules the model out.
 std::optional<LineITrace> trace(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
-                                const ParticleRows* model) {
+                                ParticleRowsByNeed* model) {
     LineITrace trace;
-    CellClocks clock;
     const int n = rule.length();
+    CellClocks clock(n);
     LinePlanes p = start;
     // The done step itself has no C, and the steps after it are not drawn.
     const int32_t last = std::min(doneTime - 1, pictureRowLimit - 1);
     const int32_t sureRow = std::min(last / 2, particleRows - 1);
     for (int32_t t = 1; t <= last; ++t) {
         p = rule.next(p);
-        clock.step(p.a, n);
+        clock.step(p.a);
         if (!recordCMarks(trace, p.c, clock, model, sureRow)) return std::nullopt;
     }
     return trace;
@@ -122,9 +124,9 @@ LineITrace traceLineI(const LinePlanes& start, const FastRule& rule, int32_t don
 }
 
 Verdict traceVerdict(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
-                     const ParticleRows& model) {
+                     ParticleRowsByNeed& model) {
     const std::optional<LineITrace> t = trace(start, rule, doneTime, &model);
-    return t ? judgeTrace(*t, model, doneTime).verdict : Verdict::Not;
+    return t ? judgeTrace(*t, model.all(), doneTime).verdict : Verdict::Not;
 }
 
 LineVerdict judgeTrace(const LineITrace& trace, const ParticleRows& model, int32_t endStep) {

@@ -104,7 +104,16 @@ VerdictBatch::VerdictBatch(int32_t length, const VerdictRule& rule, LanePath pat
     : length_(boundedLength(length)), rule_(rule), path_(path),
       fast_(length_, rule.borderMode != 0, rule.mask) {}
 
-void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
+VerdictEnd VerdictBatch::judge(CellBits bCells, const LinePlanes& one, int32_t t1, int32_t t2) {
+    const int32_t end = trialEnd(t1, t2, rule_.stepLimit);
+    if (end < 0) return {Verdict::Timeout, -1};
+    if (t1 >= surelyNotFrom) return {Verdict::Not, end};
+    ParticleRowsByNeed model(bCells, length_);
+    return {traceVerdict(one, fast_, t1, model), end};
+}
+
+void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out,
+                       VerdictEnd* mirrorOut) {
     starts_.resize(2 * count);
     doneTimes_.resize(2 * count);
     for (size_t k = 0; k < count; ++k) {
@@ -114,16 +123,12 @@ void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
     lineDoneTimes(path_, fast_, rule_.borderMode != 0, starts_.data(), 2 * count, rule_.stepLimit,
                   doneTimes_.data());
     for (size_t k = 0; k < count; ++k) {
-        const int32_t t1 = doneTimes_[2 * k];
-        const int32_t end = trialEnd(t1, doneTimes_[2 * k + 1], rule_.stepLimit);
-        if (end < 0) {
-            out[k] = {Verdict::Timeout, -1};
-        } else if (t1 >= surelyNotFrom) {
-            out[k] = {Verdict::Not, end};
-        } else {
-            const ParticleRows model = particleRowsOf(bCells[k], length_);
-            out[k] = {traceVerdict(starts_[2 * k], fast_, t1, model), end};
-        }
+        const int32_t t1 = doneTimes_[2 * k], t2 = doneTimes_[2 * k + 1];
+        out[k] = judge(bCells[k], starts_[2 * k], t1, t2);
+        // Line II of x is line I of its mirror, and line I of x the mirror's
+        // line II: the same two done times.
+        const LinePlanes& mirror = starts_[2 * k + 1];
+        if (mirrorOut) mirrorOut[k] = judge(mirror.b, mirror, t2, t1);
     }
 }
 
