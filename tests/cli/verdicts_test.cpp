@@ -173,7 +173,7 @@ TEST(VerdictsCommand, MirrorPairedBlocksCountAsBlocksInLineOrder) {
     for (const Args& rule :
          {Args{"--border", "circle"}, Args{"--border", "frozen", "--mask", "L1,L4,R2"},
           Args{"--mask", "L1,R1,R2", "--step-limit", "40"}}) {
-        Args args = {"--length", "12..15", "--all", "--json"};
+        Args args = {"--length", "13..15", "--all", "--json"};
         args.insert(args.end(), rule.begin(), rule.end());
         const std::string paired = verdicts(args);
         args.insert(args.end(), {"--cases", cases});

