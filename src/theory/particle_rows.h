@@ -43,7 +43,7 @@ class ParticleRowsByNeed {
   private:
     void makeRow();
 
-    ParticleRows rows_{};
+    ParticleRows rows_; // rows from made_ on are not made yet
     int made_ = 0;
     bool narrow_ = true; // 64-bit planes
     ParticlePlanes<uint64_t> narrowPlanes_;

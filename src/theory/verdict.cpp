@@ -55,33 +55,60 @@ class CellClocks {
     uint64_t clock_[(maxLineCells + 3) / 4];
 };
 
-// One drawn step of line I in the clock view: a C mark at row clock / 2 for
-// every C cell, and lastCRowI from the last of them in index order. False
-// at a mark in rows 0..sureRow that `model` lacks (with a model).
-bool recordCMarks(LineITrace& t, CellBits cCells, const CellClocks& clock,
-                  ParticleRowsByNeed* model, int32_t sureRow) {
-    if (cCells == 0) return true;
-    t.lastRow = clock[highestCell(cCells)] / 2;
-    for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
-        const int i = lowestCell(rest);
-        const int32_t row = clock[i] / 2;
-        const CellBits bit = CellBits{1} << i;
-        if (row < particleRows) {
-            if (model && row <= sureRow && ((*model)[row] & bit) == 0) return false;
-            t.marks[row] |= bit;
-        } else if (row < markRows && (t.lateRow < 0 || row <= t.lateRow)) {
-            if (row < t.lateRow) t.lateCells = 0;
-            t.lateRow = row;
-            t.lateCells |= bit;
+// The clock view's marks of line I as its steps are drawn. A row is cleared
+// only when first reached: most traces end within a few steps.
+class MarkRecorder {
+  public:
+    // One drawn step: a C mark at row clock / 2 for every C cell, and
+    // lastCRowI from the last of them in index order. False at a mark in
+    // rows 0..sureRow that `model` lacks (with a model).
+    bool record(CellBits cCells, const CellClocks& clock, ParticleRowsByNeed* model,
+                int32_t sureRow) {
+        if (cCells == 0) return true;
+        lastRow_ = clock[highestCell(cCells)] / 2;
+        for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
+            const int i = lowestCell(rest);
+            const int32_t row = clock[i] / 2;
+            const CellBits bit = CellBits{1} << i;
+            if (row < particleRows) {
+                if (model && row <= sureRow && ((*model)[row] & bit) == 0) return false;
+                clearTo(row + 1);
+                marks_[row] |= bit;
+            } else if (row < markRows && (lateRow_ < 0 || row <= lateRow_)) {
+                if (row < lateRow_) lateCells_ = 0;
+                lateRow_ = row;
+                lateCells_ |= bit;
+            }
         }
+        return true;
     }
-    return true;
-}
+
+    LineITrace trace() {
+        clearTo(particleRows);
+        LineITrace t;
+        t.marks = marks_;
+        t.lastRow = lastRow_;
+        t.lateRow = lateRow_;
+        t.lateCells = lateCells_;
+        return t;
+    }
+
+  private:
+    void clearTo(int rows) {
+        for (; cleared_ < rows; ++cleared_)
+            marks_[cleared_] = 0;
+    }
+
+    ParticleRows marks_; // rows from cleared_ on are not yet in use
+    int cleared_ = 0;
+    int32_t lastRow_ = -1, lateRow_ = -1;
+    CellBits lateCells_ = 0;
+};
 
 // The trace, or nothing once a mark rules the model out.
 std::optional<LineITrace> trace(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
                                 ParticleRowsByNeed* model) {
-    LineITrace trace;
+    MarkRecorder marks;
     const int n = rule.length();
     CellClocks clock(n);
     LinePlanes p = start;
@@ -91,9 +118,9 @@ std::optional<LineITrace> trace(const LinePlanes& start, const FastRule& rule, i
     for (int32_t t = 1; t <= last; ++t) {
         p = rule.next(p);
         clock.step(p.a);
-        if (!recordCMarks(trace, p.c, clock, model, sureRow)) return std::nullopt;
+        if (!marks.record(p.c, clock, model, sureRow)) return std::nullopt;
     }
-    return trace;
+    return marks.trace();
 }
 
 } // namespace
