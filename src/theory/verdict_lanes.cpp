@@ -21,6 +21,7 @@ class DoneTimeLanes {
         std::array<int, 2 * maxDistance> shifts{};
         rule_.shiftCount = rule.wideShifts(shifts);
         std::copy_n(shifts.begin(), rule_.shiftCount, rule_.shifts);
+        rule_.countAtZero = false;
         rule_.wrap = !circle                 ? LaneWrap::Frozen
                      : length_ > maxDistance ? LaneWrap::Circle
                                              : LaneWrap::ShortCircle;
