@@ -80,13 +80,14 @@ class TaskList {
         const int32_t L = o_.lengthMin + index;
         const int64_t j = k - firsts_[static_cast<size_t>(index)];
         const int64_t blocks = shardBlocks(L);
-        // Blocks are whole from length 13 on, 2^(L-12) of them: pairs.
-        const bool pairs = mirrored_ && blocks > 1;
+        const int64_t lines = linesOfLength(o_, L);
+        // An even number of whole blocks (L >= 13): block b pairs with
+        // block blocks-1-b, which holds the mirrors of its lines.
+        const bool pairs = mirrored_ && lines % (2 * blockLines) == 0;
         const int64_t b = !pairs       ? o_.shardIndex + j * o_.shardCount
                           : j % 2 == 0 ? j / 2
                                        : blocks - 1 - j / 2;
         const int64_t first = b * blockLines;
-        const int64_t lines = linesOfLength(o_, L);
         Task t{L, first, std::min(blockLines, lines - first), j + 1 == blocks};
         t.mirrorFirst = pairs && j % 2 == 0;
         t.mirrorSecond = pairs && j % 2 == 1;
