@@ -55,9 +55,10 @@ int64_t runBlock(LaneBlock& k, const LaneRule& rule, int64_t maxSteps) {
                 wide[g] = O::or3(wide[g], O::andBits(O::shrv(t, back[g]), edge),
                                  O::shlv(O::andBits(t, edge), far[g]));
             }
-            act[g] = O::zero();
+            // The first box starts the activation: one OR fewer in each step's chain.
+            act[g] = n > 0 ? O::shr(wide[g], shift[0]) : O::zero();
         }
-        int i = 0;
+        int i = 1;
         for (; i + 1 < n; i += 2)
             for (int g = 0; g < G; ++g)
                 act[g] = O::or3(act[g], O::shr(wide[g], shift[i]), O::shr(wide[g], shift[i + 1]));
