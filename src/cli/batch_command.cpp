@@ -3,9 +3,9 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_output.h"
 #include "cli/batch_progress.h"
-#include "headless/command_options.h"
 #include "cli/results_output.h"
 #include "cli/subcommands.h"
+#include "headless/command_options.h"
 
 #include <iostream>
 
@@ -37,7 +37,7 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
 
     const HeadlessBatchConfig config = batchConfigFor(options);
-    Progress progress(err, "trials", config.trials);
+    Progress progress(err, "trials", config.trials, "use fewer --trials");
     HeadlessBatchControl control;
     control.stop = stop;
     control.progress = [&progress](int32_t count) { progress.update(count); };

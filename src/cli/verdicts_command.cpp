@@ -134,7 +134,8 @@ int runVerdictsCommand(const std::vector<std::string>& args, std::ostream& out, 
     std::atomic<bool> ownStop{false};
     if (!stop) stop = &ownStop;
     ResultsOutput results(out, options.outputFile);
-    Progress progress(err, "lines", verdictLineCount(options));
+    Progress progress(err, "lines", verdictLineCount(options),
+                      options.all ? "use a shorter --length, or --trials" : "use fewer --trials");
     VerdictsSink sink;
     sink.length = [&](const LengthTally& t) {
         if (options.json)

@@ -33,6 +33,7 @@ struct LaneRule {
     int shifts[22] = {}; // right shifts of the line with margins, one per masked box
     int shiftCount = 0;
     LaneWrap wrap = LaneWrap::Circle;
+    bool countAtZero = true; // keep aAtZero; callers that only need done times skip it
 };
 
 // Steps the lanes of the first `vectors` registers (1 or 2) at most

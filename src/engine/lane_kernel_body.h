@@ -12,7 +12,7 @@ namespace {
 constexpr int laneMargin = 11;
 
 // The step rule of FastRule::next, on the lines of G registers at once.
-template <class O, int G, LaneWrap Wrap>
+template <class O, int G, LaneWrap Wrap, bool CountAtZero>
 int64_t runBlock(LaneBlock& k, const LaneRule& rule, int64_t maxSteps) {
     using V = typename O::V;
     constexpr int W = O::lanes;
@@ -55,9 +55,10 @@ int64_t runBlock(LaneBlock& k, const LaneRule& rule, int64_t maxSteps) {
                 wide[g] = O::or3(wide[g], O::andBits(O::shrv(t, back[g]), edge),
                                  O::shlv(O::andBits(t, edge), far[g]));
             }
-            act[g] = O::zero();
+            // The first box starts the activation: one OR fewer in each step's chain.
+            act[g] = n > 0 ? O::shr(wide[g], shift[0]) : O::zero();
         }
-        int i = 0;
+        int i = 1;
         for (; i + 1 < n; i += 2)
             for (int g = 0; g < G; ++g)
                 act[g] = O::or3(act[g], O::shr(wide[g], shift[i]), O::shr(wide[g], shift[i + 1]));
@@ -68,7 +69,7 @@ int64_t runBlock(LaneBlock& k, const LaneRule& rule, int64_t maxSteps) {
         typename O::Mask empty = O::noMask();
         for (int g = 0; g < G; ++g) {
             O::step(act[g], c[g], b[g], a[g]);
-            atZero[g] = O::add(atZero[g], O::andBits(a[g], one));
+            if constexpr (CountAtZero) atZero[g] = O::add(atZero[g], O::andBits(a[g], one));
             empty = O::orMask(empty, O::emptyWatched(c[g], watch[g]));
         }
         if (O::any(empty)) break;
@@ -82,10 +83,16 @@ int64_t runBlock(LaneBlock& k, const LaneRule& rule, int64_t maxSteps) {
     return steps;
 }
 
+template <class O, LaneWrap Wrap, bool CountAtZero>
+int64_t runVectors(LaneBlock& k, const LaneRule& rule, int vectors, int64_t maxSteps) {
+    return vectors == 1 ? runBlock<O, 1, Wrap, CountAtZero>(k, rule, maxSteps)
+                        : runBlock<O, laneBlockVectors, Wrap, CountAtZero>(k, rule, maxSteps);
+}
+
 template <class O, LaneWrap Wrap>
 int64_t runWrap(LaneBlock& k, const LaneRule& rule, int vectors, int64_t maxSteps) {
-    return vectors == 1 ? runBlock<O, 1, Wrap>(k, rule, maxSteps)
-                        : runBlock<O, laneBlockVectors, Wrap>(k, rule, maxSteps);
+    return rule.countAtZero ? runVectors<O, Wrap, true>(k, rule, vectors, maxSteps)
+                            : runVectors<O, Wrap, false>(k, rule, vectors, maxSteps);
 }
 
 template <class O>

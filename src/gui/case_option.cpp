@@ -22,13 +22,9 @@ std::optional<rca::VerdictCase> caseOf(const QString& reference, std::string& er
 
 } // namespace
 
-void openCaseFromArguments(MainWindow& window, const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--case"));
-    if (at < 0) return;
-    std::string error = "--case needs FILE:N";
-    std::optional<rca::VerdictCase> c;
-    if (at + 1 < arguments.size()) c = caseOf(arguments[at + 1], error);
-    if (c) {
+void openCase(MainWindow& window, const QString& reference) {
+    std::string error;
+    if (const std::optional<rca::VerdictCase> c = caseOf(reference, error)) {
         rca::setUpCase(window.workbench(), *c);
         return;
     }

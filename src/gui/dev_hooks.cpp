@@ -52,10 +52,26 @@ bool mouseStep(MainWindow& w, const QString& step) {
     return true;
 }
 
+// "print:Edit1" writes "Edit1=TEXT" (a field) or "CheckBox4=1" (a button's
+// check) to standard output, so a script can see what the window holds.
+bool printStep(MainWindow& w, const QString& step) {
+    if (!step.startsWith(QLatin1String("print:"))) return false;
+    const QString name = step.mid(6);
+    std::cout << name.toStdString() << '=';
+    if (auto* edit = w.findChild<QLineEdit*>(name))
+        std::cout << edit->text().toStdString();
+    else if (auto* button = w.findChild<QAbstractButton*>(name))
+        std::cout << button->isChecked();
+    else
+        std::cout << "(no such control)";
+    std::cout << std::endl;
+    return true;
+}
+
 // Acts as the user would, through the widgets, so the binding is exercised.
 // "TForm15.Edit1=3" looks only in that window, where names could clash.
 void act(MainWindow& w, const QString& step) {
-    if (mouseStep(w, step)) return;
+    if (mouseStep(w, step) || printStep(w, step)) return;
     const int eq = step.indexOf(QLatin1Char('='));
     QString name = eq < 0 ? step : step.left(eq);
     QWidget* root = &w;

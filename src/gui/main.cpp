@@ -11,6 +11,8 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -22,8 +24,9 @@ const char* help =
     "Options:\n"
     "  --workdir DIR, DIR  work in folder DIR (default: the current folder); a\n"
     "                      folder without the working layout is offered to be made\n"
-    "  --case FILE:N       open line N (from 1) of a cases file of rcalab-cli verdicts\n"
-    "                      set up for 'GO'\n"
+    "  --case FILE:N       open case N (counted from 1) of a cases file written by\n"
+    "                      rcalab-cli verdicts --cases, set up as a trial ready for\n"
+    "                      GO; a bad reference is shown in the error box\n"
     "  --help              show this help\n"
     "  --version           show the version\n\n"
     "The user guide is docs/guide.md, installed under share/doc/rcalab; the same\n"
@@ -31,14 +34,15 @@ const char* help =
 
 struct Arguments {
     QString workdir = QStringLiteral(".");
-    bool done = false; // --help or --version answered, or a bad argument
+    std::optional<QString> caseReference; // --case FILE:N
+    bool done = false;                    // --help or --version answered, or a bad argument
     int exitCode = 0;
 };
 
 // Read before the application starts, so --help and --version need no display.
 Arguments parse(int argc, char** argv) {
     Arguments a;
-    bool haveDir = false, haveCase = false;
+    bool haveDir = false;
     for (int i = 1; i < argc && !a.done; ++i) {
         const char* arg = argv[i];
         if (!std::strcmp(arg, "--help") || !std::strcmp(arg, "-h")) {
@@ -47,23 +51,21 @@ Arguments parse(int argc, char** argv) {
         } else if (!std::strcmp(arg, "--version")) {
             std::cout << "rcalab " << rca::programVersion << '\n';
             a.done = true;
+        } else if (!a.caseReference && !std::strcmp(arg, "--case") && i + 1 < argc) {
+            a.caseReference = QString::fromLocal8Bit(argv[++i]);
         } else if (!haveDir && !std::strcmp(arg, "--workdir") && i + 1 < argc) {
             a.workdir = QString::fromLocal8Bit(argv[++i]);
             haveDir = true;
-        } else if (!haveCase && !std::strcmp(arg, "--case")) {
-            // The window reads the reference itself once it stands.
-            if (i + 1 == argc) {
-                std::cerr << "rcalab: --case needs FILE:N\n" << help;
-                a.done = true;
-                a.exitCode = 2;
-            }
-            ++i;
-            haveCase = true;
         } else if (!haveDir && arg[0] != '-') {
             a.workdir = QString::fromLocal8Bit(arg);
             haveDir = true;
         } else {
-            std::cerr << "rcalab: unexpected argument " << arg << "\n" << help;
+            const bool last = i + 1 == argc;
+            const std::string why =
+                last && (!std::strcmp(arg, "--case") || !std::strcmp(arg, "--workdir"))
+                    ? std::string(arg) + " needs a value"
+                    : "unexpected argument " + std::string(arg);
+            std::cerr << "rcalab: " << why << "\n" << help;
             a.done = true;
             a.exitCode = 2;
         }
@@ -92,7 +94,7 @@ int main(int argc, char** argv) {
         if (!workdir->lock.problem().empty()) window.workbench().report(workdir->lock.problem());
         window.show();
         rcagui::installDevHooks(window);
-        rcagui::openCaseFromArguments(window, app.arguments());
+        if (args.caseReference) rcagui::openCase(window, *args.caseReference);
         return app.exec();
     } catch (const std::exception& e) {
         // The window could not be built: say why instead of vanishing.

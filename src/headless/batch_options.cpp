@@ -113,12 +113,15 @@ int32_t parseBorder(const std::string& text) {
 }
 
 void checkSettings(const BatchSettings& s) {
-    if (s.borderMode != 0 || !s.mask) return;
-    for (auto [letter, side] : {std::pair{'L', &s.mask->left}, {'R', &s.mask->right}})
+    if (s.mask) checkMaskReach(*s.mask, s.borderMode);
+}
+
+void checkMaskReach(const NeighbourMask& mask, int32_t borderMode) {
+    if (borderMode != 0) return;
+    for (auto [letter, side] : {std::pair{'L', &mask.left}, {'R', &mask.right}})
         for (int d = frozenReach + 1; d <= maxDistance; ++d)
             if ((*side)[d])
-                throw UsageError("--mask " + maskText(*s.mask) +
-                                 " with --border frozen: a frozen " +
+                throw UsageError("--mask " + maskText(mask) + " with --border frozen: a frozen " +
                                  "border looks at distances 1.." + std::to_string(frozenReach) +
                                  " only, so " + letter + std::to_string(d) + " would be ignored");
 }

@@ -47,6 +47,7 @@ bool parseSettingOption(const std::vector<std::string>& args, size_t& i, BatchSe
 // A frozen border looks at distances 1..6 only: a mask that reaches further
 // would be echoed as run but act as a different one, so it is refused.
 void checkSettings(const BatchSettings& s);
+void checkMaskReach(const NeighbourMask& mask, int32_t borderMode);
 
 // The value following option args[i]; i moves onto it.
 const std::string& optionValue(const std::vector<std::string>& args, size_t& i);

@@ -21,6 +21,7 @@ void check(const VerdictsOptions& o, const OptionsSeen& seen, bool haveLength,
     if (o.all == (o.trials > 0)) throw UsageError("give either --all or --trials N");
     if (o.all && haveSeedOrCount)
         throw UsageError("--seed and --bcount draw lines for --trials; --all draws none");
+    checkMaskReach(o.rule.mask, o.rule.borderMode);
     if (o.all && o.lengthMax - 1 > longestEnumerated)
         throw UsageError("--all enumerates 2^L lines; lengths up to " +
                          std::to_string(longestEnumerated) + " only");

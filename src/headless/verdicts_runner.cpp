@@ -24,6 +24,8 @@ struct Task {
     int32_t length = 0;
     int64_t first = 0, count = 0;
     bool lastOfLength = false;
+    // Judged with the next task, whose lines are this block's mirrors.
+    bool mirrorFirst = false, mirrorSecond = false;
 };
 
 struct BlockResult {
@@ -39,7 +41,11 @@ int64_t linesOfLength(const VerdictsOptions& o, int32_t length) {
 // them: a run of 2^62 lines has more blocks than memory holds.
 class TaskList {
   public:
-    explicit TaskList(const VerdictsOptions& o) : o_(o) {
+    // `mirrored`: with --all and one shard, the blocks of a length go in
+    // mirror pairs (block b, then the block of its lines' mirrors), which
+    // one worker judges together; the counts do not depend on the order.
+    explicit TaskList(const VerdictsOptions& o, bool mirrored = false)
+        : o_(o), mirrored_(mirrored && o.all && o.shardCount == 1) {
         int64_t total = 0;
         for (int32_t L = o.lengthMin; L < o.lengthMax; ++L) {
             firsts_.push_back(total);
@@ -74,9 +80,19 @@ class TaskList {
         const auto index = static_cast<int32_t>(after - firsts_.begin()) - 1;
         const int32_t L = o_.lengthMin + index;
         const int64_t j = k - firsts_[static_cast<size_t>(index)];
-        const int64_t first = (o_.shardIndex + j * o_.shardCount) * blockLines;
+        const int64_t blocks = shardBlocks(L);
         const int64_t lines = linesOfLength(o_, L);
-        return Task{L, first, std::min(blockLines, lines - first), j + 1 == shardBlocks(L)};
+        // An even number of whole blocks (L >= 13): block b pairs with
+        // block blocks-1-b, which holds the mirrors of its lines.
+        const bool pairs = mirrored_ && lines % (2 * blockLines) == 0;
+        const int64_t b = !pairs       ? o_.shardIndex + j * o_.shardCount
+                          : j % 2 == 0 ? j / 2
+                                       : blocks - 1 - j / 2;
+        const int64_t first = b * blockLines;
+        Task t{L, first, std::min(blockLines, lines - first), j + 1 == blocks};
+        t.mirrorFirst = pairs && j % 2 == 0;
+        t.mirrorSecond = pairs && j % 2 == 1;
+        return t;
     }
 
   private:
@@ -86,6 +102,7 @@ class TaskList {
     }
 
     const VerdictsOptions& o_;
+    bool mirrored_;
     std::vector<int64_t> firsts_;
     int64_t size_ = 0;
 };
@@ -120,15 +137,36 @@ class Worker {
     explicit Worker(const VerdictsOptions& o) : o_(o) {}
 
     BlockResult run(const Task& t, bool wantCases) {
-        lines_.resize(static_cast<size_t>(t.count));
+        fillLines(t, lines_);
         ends_.resize(lines_.size());
-        fillLines(t);
-        if (!batch_ || length_ != t.length) {
-            batch_.emplace(t.length, o_.rule, lanePathInUse());
-            fast_.emplace(t.length, o_.rule.borderMode != 0, o_.rule.mask);
-            length_ = t.length;
+        batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data());
+        return resultOf(t, wantCases);
+    }
+
+    // Block `t` and block `mirror`, whose lines are t's mirrors in reverse
+    // order, from the same done times.
+    std::pair<BlockResult, BlockResult> runMirrored(const Task& t, const Task& mirror) {
+        fillLines(t, lines_);
+        ends_.resize(lines_.size());
+        mirrorEnds_.resize(lines_.size());
+        batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data(), mirrorEnds_.data());
+        BlockResult first = resultOf(t, false);
+        fillLines(mirror, lines_);
+        std::reverse_copy(mirrorEnds_.begin(), mirrorEnds_.end(), ends_.begin());
+        return {std::move(first), resultOf(mirror, false)};
+    }
+
+  private:
+    VerdictBatch& batchFor(int32_t length) {
+        if (!batch_ || length_ != length) {
+            batch_.emplace(length, o_.rule, lanePathInUse());
+            fast_.emplace(length, o_.rule.borderMode != 0, o_.rule.mask);
+            length_ = length;
         }
-        batch_->run(lines_.data(), lines_.size(), ends_.data());
+        return *batch_;
+    }
+
+    BlockResult resultOf(const Task& t, bool wantCases) const {
         BlockResult r;
         r.tally.length = t.length;
         r.tally.lines = t.count;
@@ -138,7 +176,6 @@ class Worker {
         return r;
     }
 
-  private:
     // Line k counted where its verdict says, and kept as a case when asked.
     void judged(size_t k, int32_t length, bool wantCases, BlockResult& r) const {
         const VerdictEnd& e = ends_[k];
@@ -163,19 +200,20 @@ class Worker {
                 VerdictCase{length, lines_[k], e.verdict, o_.rule, e.endStep, at.row, at.column});
     }
 
-    void fillLines(const Task& t) {
+    void fillLines(const Task& t, std::vector<CellBits>& lines) const {
+        lines.resize(static_cast<size_t>(t.count));
         if (o_.all) {
-            for (size_t k = 0; k < lines_.size(); ++k)
-                lines_[k] = static_cast<CellBits>(t.first + static_cast<int64_t>(k));
+            for (size_t k = 0; k < lines.size(); ++k)
+                lines[k] = static_cast<CellBits>(t.first + static_cast<int64_t>(k));
         } else {
-            drawTrialLines(trialSeedState(o_, t.length), t.length, o_.bCount, t.first,
-                           lines_.size(), lines_.data());
+            drawTrialLines(trialSeedState(o_, t.length), t.length, o_.bCount, t.first, lines.size(),
+                           lines.data());
         }
     }
 
     const VerdictsOptions& o_;
     std::vector<CellBits> lines_;
-    std::vector<VerdictEnd> ends_;
+    std::vector<VerdictEnd> ends_, mirrorEnds_;
     std::optional<VerdictBatch> batch_;
     std::optional<FastRule> fast_;
     int32_t length_ = -1;
@@ -298,14 +336,24 @@ void drawTrialLines(uint32_t seedState, int32_t length, int32_t bCount, int64_t 
 
 bool runVerdicts(const VerdictsOptions& o, const std::atomic<bool>* stop,
                  const VerdictsSink& sink) {
-    const TaskList tasks(o);
+    // Cases go in line order, which mirror pairs would break.
+    const TaskList tasks(o, !sink.onCase);
     OrderedEmitter emitter(tasks, sink);
     std::atomic<int64_t> next{0};
     auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     auto work = [&] {
         Worker worker(o);
-        for (int64_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();)
-            emitter.put(k, worker.run(tasks.at(k), static_cast<bool>(sink.onCase)));
+        for (int64_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();) {
+            const Task t = tasks.at(k);
+            if (t.mirrorSecond) continue; // judged with the task before it
+            if (!t.mirrorFirst) {
+                emitter.put(k, worker.run(t, static_cast<bool>(sink.onCase)));
+                continue;
+            }
+            auto [first, second] = worker.runMirrored(t, tasks.at(k + 1));
+            emitter.put(k, std::move(first));
+            emitter.put(k + 1, std::move(second));
+        }
     };
     const int64_t count = std::min<int64_t>(tasks.size(), threadCount(o));
     std::vector<std::thread> pool;

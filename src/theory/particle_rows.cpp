@@ -16,34 +16,38 @@ template <class W> W fromRight(W x, int length) {
     return (x >> 1) | ((x & 1) << (length - 1));
 }
 
-// On words of type W, which hold the ring (length >= 3).
-template <class W> ParticleRows planeRows(W emitters, int length) {
-    const W cells = length == 8 * sizeof(W) ? ~W{0} : (W{1} << length) - 1;
-    // Left movers (1 or 3), right movers (2 or 3) and rings (4) of the row.
-    W left = emitters & cells, right = left, ring = 0;
-    ParticleRows rows{};
-    for (int r = 0; r + 1 < particleRows; ++r) {
-        // Facing movers across a cell border annihilate: the right mover on
-        // the left and the left mover on the right. Sequentially or at once
-        // gives the same on a ring of three or more cells.
-        const W marks = fromLeft(right, length, cells) & left;
-        right &= ~fromRight(marks, length);
-        left &= ~marks;
-        // Empty cells beside a meeting become rings.
-        const W empty = cells & ~(left | right | ring);
-        ring |= (marks | fromRight(marks, length)) & empty;
-        rows[r] = left | right | ring;
-        // Movers converging on a cell make a ring there; the rest move on;
-        // this row's rings emit pairs.
-        const W rightIn = fromLeft(right, length, cells);
-        const W leftIn = fromRight(left, length);
-        const W collide = rightIn & leftIn;
-        left = (leftIn & ~collide) | ring;
-        right = (rightIn & ~collide) | ring;
-        ring = collide & ~ring;
-    }
-    rows[particleRows - 1] = left | right | ring;
-    return rows;
+template <class W> ParticlePlanes<W> startPlanes(W emitters, int length) {
+    ParticlePlanes<W> p;
+    p.cells = length == 8 * sizeof(W) ? ~W{0} : (W{1} << length) - 1;
+    p.left = p.right = emitters & p.cells;
+    p.length = length;
+    return p;
+}
+
+// Row r of the planes (a ring of three or more cells), which then move on
+// to row r + 1; the last row is the planes as they arrive.
+template <class W> CellBits planeRow(ParticlePlanes<W>& p, bool last) {
+    if (last) return p.left | p.right | p.ring;
+    const int length = p.length;
+    // Facing movers across a cell border annihilate: the right mover on the
+    // left and the left mover on the right. Sequentially or at once gives
+    // the same on a ring of three or more cells.
+    const W marks = fromLeft(p.right, length, p.cells) & p.left;
+    p.right &= ~fromRight(marks, length);
+    p.left &= ~marks;
+    // Empty cells beside a meeting become rings.
+    const W empty = p.cells & ~(p.left | p.right | p.ring);
+    p.ring |= (marks | fromRight(marks, length)) & empty;
+    const W row = p.left | p.right | p.ring;
+    // Movers converging on a cell make a ring there; the rest move on; this
+    // row's rings emit pairs.
+    const W rightIn = fromLeft(p.right, length, p.cells);
+    const W leftIn = fromRight(p.left, length);
+    const W collide = rightIn & leftIn;
+    p.left = (leftIn & ~collide) | p.ring;
+    p.right = (rightIn & ~collide) | p.ring;
+    p.ring = collide & ~p.ring;
+    return row;
 }
 
 // The window's own row operations, for rings too short for the planes:
@@ -65,11 +69,22 @@ ParticleRows gridRows(CellBits emitters, int length) {
 
 } // namespace
 
-ParticleRows particleRowsOf(CellBits emitters, int length) {
+ParticleRowsByNeed::ParticleRowsByNeed(CellBits emitters, int length) {
     length = boundedLength(length);
-    if (length < 3) return gridRows(emitters, length);
-    if (length <= 64) return planeRows(static_cast<uint64_t>(emitters), length);
-    return planeRows(emitters, length);
+    if (length < 3) {
+        rows_ = gridRows(emitters, length);
+        made_ = particleRows;
+    } else if (length <= 64) {
+        narrowPlanes_ = startPlanes(static_cast<uint64_t>(emitters), length);
+    } else {
+        narrow_ = false;
+        widePlanes_ = startPlanes(emitters, length);
+    }
+}
+
+void ParticleRowsByNeed::makeRow() {
+    const bool last = made_ == particleRows - 1;
+    rows_[made_++] = narrow_ ? planeRow(narrowPlanes_, last) : planeRow(widePlanes_, last);
 }
 
 } // namespace rca

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <optional>
 
 namespace rca {
@@ -31,15 +30,17 @@ int highestCell(CellBits x) {
 // 10000, so a clock stays below 2^15.
 class CellClocks {
   public:
-    void step(CellBits aCells, int length) {
-        for (int w = 0; 4 * w < length; ++w) {
-            uint64_t x;
-            std::memcpy(&x, clock_ + 4 * w, sizeof x);
-            x += everyLane + spread_[static_cast<unsigned>(aCells >> (4 * w)) & 15];
-            std::memcpy(clock_ + 4 * w, &x, sizeof x);
-        }
+    // Only the words of the line are cleared: a trace is short, and most
+    // lines are judged within a few steps.
+    explicit CellClocks(int length) : words_((length + 3) / 4) {
+        for (int w = 0; w < words_; ++w)
+            clock_[w] = 0;
     }
-    int32_t operator[](int i) const { return clock_[i]; }
+    void step(CellBits aCells) {
+        for (int w = 0; w < words_; ++w)
+            clock_[w] += everyLane + spread_[static_cast<unsigned>(aCells >> (4 * w)) & 15];
+    }
+    int32_t operator[](int i) const { return (clock_[i / 4] >> (16 * (i % 4))) & 0xFFFF; }
 
   private:
     static constexpr uint64_t everyLane = 0x0001000100010001ULL;
@@ -50,48 +51,76 @@ class CellClocks {
                 if (v & (1u << k)) t[v] |= uint64_t{1} << (16 * k);
         return t;
     }();
-    uint16_t clock_[maxLineCells] = {};
+    int words_;
+    uint64_t clock_[(maxLineCells + 3) / 4];
 };
 
-// One drawn step of line I in the clock view: a C mark at row clock / 2 for
-// every C cell, and lastCRowI from the last of them in index order. False
-// at a mark in rows 0..sureRow that `model` lacks (with a model).
-bool recordCMarks(LineITrace& t, CellBits cCells, const CellClocks& clock,
-                  const ParticleRows* model, int32_t sureRow) {
-    if (cCells == 0) return true;
-    t.lastRow = clock[highestCell(cCells)] / 2;
-    for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
-        const int i = lowestCell(rest);
-        const int32_t row = clock[i] / 2;
-        const CellBits bit = CellBits{1} << i;
-        if (row < particleRows) {
-            if (model && row <= sureRow && ((*model)[row] & bit) == 0) return false;
-            t.marks[row] |= bit;
-        } else if (row < markRows && (t.lateRow < 0 || row <= t.lateRow)) {
-            if (row < t.lateRow) t.lateCells = 0;
-            t.lateRow = row;
-            t.lateCells |= bit;
+// The clock view's marks of line I as its steps are drawn. A row is cleared
+// only when first reached: most traces end within a few steps.
+class MarkRecorder {
+  public:
+    // One drawn step: a C mark at row clock / 2 for every C cell, and
+    // lastCRowI from the last of them in index order. False at a mark in
+    // rows 0..sureRow that `model` lacks (with a model).
+    bool record(CellBits cCells, const CellClocks& clock, ParticleRowsByNeed* model,
+                int32_t sureRow) {
+        if (cCells == 0) return true;
+        lastRow_ = clock[highestCell(cCells)] / 2;
+        for (CellBits rest = cCells; rest != 0; rest &= rest - 1) {
+            const int i = lowestCell(rest);
+            const int32_t row = clock[i] / 2;
+            const CellBits bit = CellBits{1} << i;
+            if (row < particleRows) {
+                if (model && row <= sureRow && ((*model)[row] & bit) == 0) return false;
+                clearTo(row + 1);
+                marks_[row] |= bit;
+            } else if (row < markRows && (lateRow_ < 0 || row <= lateRow_)) {
+                if (row < lateRow_) lateCells_ = 0;
+                lateRow_ = row;
+                lateCells_ |= bit;
+            }
         }
+        return true;
     }
-    return true;
-}
+
+    LineITrace trace() {
+        clearTo(particleRows);
+        LineITrace t;
+        t.marks = marks_;
+        t.lastRow = lastRow_;
+        t.lateRow = lateRow_;
+        t.lateCells = lateCells_;
+        return t;
+    }
+
+  private:
+    void clearTo(int rows) {
+        for (; cleared_ < rows; ++cleared_)
+            marks_[cleared_] = 0;
+    }
+
+    ParticleRows marks_; // rows from cleared_ on are not yet in use
+    int cleared_ = 0;
+    int32_t lastRow_ = -1, lateRow_ = -1;
+    CellBits lateCells_ = 0;
+};
 
 // The trace, or nothing once a mark rules the model out.
 std::optional<LineITrace> trace(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
-                                const ParticleRows* model) {
-    LineITrace trace;
-    CellClocks clock;
+                                ParticleRowsByNeed* model) {
+    MarkRecorder marks;
     const int n = rule.length();
+    CellClocks clock(n);
     LinePlanes p = start;
     // The done step itself has no C, and the steps after it are not drawn.
     const int32_t last = std::min(doneTime - 1, pictureRowLimit - 1);
     const int32_t sureRow = std::min(last / 2, particleRows - 1);
     for (int32_t t = 1; t <= last; ++t) {
         p = rule.next(p);
-        clock.step(p.a, n);
-        if (!recordCMarks(trace, p.c, clock, model, sureRow)) return std::nullopt;
+        clock.step(p.a);
+        if (!marks.record(p.c, clock, model, sureRow)) return std::nullopt;
     }
-    return trace;
+    return marks.trace();
 }
 
 } // namespace
@@ -122,9 +151,9 @@ LineITrace traceLineI(const LinePlanes& start, const FastRule& rule, int32_t don
 }
 
 Verdict traceVerdict(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
-                     const ParticleRows& model) {
+                     ParticleRowsByNeed& model) {
     const std::optional<LineITrace> t = trace(start, rule, doneTime, &model);
-    return t ? judgeTrace(*t, model, doneTime).verdict : Verdict::Not;
+    return t ? judgeTrace(*t, model.all(), doneTime).verdict : Verdict::Not;
 }
 
 LineVerdict judgeTrace(const LineITrace& trace, const ParticleRows& model, int32_t endStep) {

@@ -54,7 +54,7 @@ LineITrace traceLineI(const LinePlanes& start, const FastRule& rule, int32_t don
 // the model lacks in a row the check surely compares: K is at least the
 // clock row of step doneTime - 1.
 Verdict traceVerdict(const LinePlanes& start, const FastRule& rule, int32_t doneTime,
-                     const ParticleRows& model);
+                     ParticleRowsByNeed& model);
 
 // The check's comparison of the trace with the model rows.
 LineVerdict judgeTrace(const LineITrace& trace, const ParticleRows& model, int32_t endStep);

@@ -21,20 +21,44 @@ class DoneTimeLanes {
         std::array<int, 2 * maxDistance> shifts{};
         rule_.shiftCount = rule.wideShifts(shifts);
         std::copy_n(shifts.begin(), rule_.shiftCount, rule_.shifts);
+        rule_.countAtZero = false;
         rule_.wrap = !circle                 ? LaneWrap::Frozen
                      : length_ > maxDistance ? LaneWrap::Circle
                                              : LaneWrap::ShortCircle;
+        // Every line has the same length: the wrap is set once for all lanes.
+        const auto L = static_cast<uint64_t>(length_), margin = uint64_t{maxDistance};
+        for (int k = 0; k < lanes_; ++k) {
+            block_.back[k] = (L - margin % L) % L;
+            block_.far[k] = L + margin;
+            block_.len1[k] = L;
+            block_.len2[k] = 2 * L;
+            block_.len4[k] = 4 * L;
+        }
     }
 
+    // One pass over the lanes after each kernel call: settle, refill, and
+    // find the oldest line, whose limit bounds the next call.
     void run(const LinePlanes* starts, size_t count, int32_t* out) {
         size_t next = 0;
-        while (true) {
-            for (int k = 0; k < lanes_ && next < count; ++k)
-                if (!busy_[k]) load(k, next++, starts);
-            if (std::none_of(busy_, busy_ + lanes_, [](bool b) { return b; })) return;
-            now_ += kernel_(block_, rule_, laneBlockVectors, stepsToNextLimit());
-            for (int k = 0; k < lanes_; ++k)
-                if (busy_[k]) settle(k, out);
+        int busy = 0;
+        for (; busy < lanes_ && next < count; ++busy)
+            load(busy, next++, starts);
+        int64_t steps = limit_;
+        while (busy > 0) {
+            now_ += kernel_(block_, rule_, laneBlockVectors, steps);
+            int64_t oldest = now_;
+            for (int k = 0; k < lanes_; ++k) {
+                if (!busy_[k]) continue;
+                if (settle(k, out)) {
+                    if (next == count) {
+                        --busy;
+                        continue;
+                    }
+                    load(k, next++, starts);
+                }
+                oldest = std::min(oldest, start_[k]);
+            }
+            steps = oldest + limit_ - now_;
         }
     }
 
@@ -45,34 +69,23 @@ class DoneTimeLanes {
         block_.a[k] = static_cast<uint64_t>(starts[line].a);
         block_.aAtZero[k] = 0;
         block_.watch[k] = ~uint64_t{0};
-        const auto L = static_cast<uint64_t>(length_), margin = uint64_t{maxDistance};
-        block_.back[k] = (L - margin % L) % L;
-        block_.far[k] = L + margin;
-        block_.len1[k] = L;
-        block_.len2[k] = 2 * L;
-        block_.len4[k] = 4 * L;
         busy_[k] = true;
         line_[k] = line;
         start_[k] = now_;
     }
 
-    int64_t stepsToNextLimit() const {
-        int64_t steps = limit_;
-        for (int k = 0; k < lanes_; ++k)
-            if (busy_[k]) steps = std::min(steps, start_[k] + limit_ - now_);
-        return steps;
-    }
-
-    void settle(int k, int32_t* out) {
+    // True when lane k's line is done or at the limit; the lane is then free.
+    bool settle(int k, int32_t* out) {
         const int64_t t = now_ - start_[k];
         if (block_.c[k] == 0 && t > 1)
             out[line_[k]] = static_cast<int32_t>(t);
         else if (t >= limit_)
             out[line_[k]] = -1;
         else
-            return;
+            return false;
         busy_[k] = false;
         block_.c[k] = block_.b[k] = block_.a[k] = block_.watch[k] = 0;
+        return true;
     }
 
     LaneKernel kernel_;
@@ -104,7 +117,16 @@ VerdictBatch::VerdictBatch(int32_t length, const VerdictRule& rule, LanePath pat
     : length_(boundedLength(length)), rule_(rule), path_(path),
       fast_(length_, rule.borderMode != 0, rule.mask) {}
 
-void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
+VerdictEnd VerdictBatch::judge(CellBits bCells, const LinePlanes& one, int32_t t1, int32_t t2) {
+    const int32_t end = trialEnd(t1, t2, rule_.stepLimit);
+    if (end < 0) return {Verdict::Timeout, -1};
+    if (t1 >= surelyNotFrom) return {Verdict::Not, end};
+    ParticleRowsByNeed model(bCells, length_);
+    return {traceVerdict(one, fast_, t1, model), end};
+}
+
+void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out,
+                       VerdictEnd* mirrorOut) {
     starts_.resize(2 * count);
     doneTimes_.resize(2 * count);
     for (size_t k = 0; k < count; ++k) {
@@ -114,16 +136,12 @@ void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out) {
     lineDoneTimes(path_, fast_, rule_.borderMode != 0, starts_.data(), 2 * count, rule_.stepLimit,
                   doneTimes_.data());
     for (size_t k = 0; k < count; ++k) {
-        const int32_t t1 = doneTimes_[2 * k];
-        const int32_t end = trialEnd(t1, doneTimes_[2 * k + 1], rule_.stepLimit);
-        if (end < 0) {
-            out[k] = {Verdict::Timeout, -1};
-        } else if (t1 >= surelyNotFrom) {
-            out[k] = {Verdict::Not, end};
-        } else {
-            const ParticleRows model = particleRowsOf(bCells[k], length_);
-            out[k] = {traceVerdict(starts_[2 * k], fast_, t1, model), end};
-        }
+        const int32_t t1 = doneTimes_[2 * k], t2 = doneTimes_[2 * k + 1];
+        out[k] = judge(bCells[k], starts_[2 * k], t1, t2);
+        // Line II of x is line I of its mirror, and line I of x the mirror's
+        // line II: the same two done times.
+        const LinePlanes& mirror = starts_[2 * k + 1];
+        if (mirrorOut) mirrorOut[k] = judge(mirror.b, mirror, t2, t1);
     }
 }
 

@@ -30,10 +30,15 @@ class VerdictBatch {
     VerdictBatch(int32_t length, const VerdictRule& rule, LanePath path);
 
     // The verdict and end step of each start line (B cells, as lineVerdict
-    // takes them), equal to lineVerdict's.
-    void run(const CellBits* bCells, size_t count, VerdictEnd* out);
+    // takes them), equal to lineVerdict's; with `mirrorOut`, also those of
+    // each line's mirror (A and B swapped) at little more cost, since line II
+    // of a trial is line I of its mirror's trial.
+    void run(const CellBits* bCells, size_t count, VerdictEnd* out,
+             VerdictEnd* mirrorOut = nullptr);
 
   private:
+    VerdictEnd judge(CellBits bCells, const LinePlanes& one, int32_t t1, int32_t t2);
+
     int32_t length_;
     VerdictRule rule_;
     LanePath path_;

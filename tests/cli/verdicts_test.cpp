@@ -179,6 +179,22 @@ TEST(VerdictsCommand, OutputDoesNotDependOnThreadsAndShardsAddUp) {
               single);
 }
 
+// Without a cases file the blocks of a length go in mirror pairs; with one,
+// in line order, one by one: the counts must not differ.
+TEST(VerdictsCommand, MirrorPairedBlocksCountAsBlocksInLineOrder) {
+    const std::string cases = scratch("rcalab-cases-order");
+    for (const Args& rule :
+         {Args{"--border", "circle"}, Args{"--border", "frozen", "--mask", "L1,L4,R2"},
+          Args{"--mask", "L1,R1,R2", "--step-limit", "40"}}) {
+        Args args = {"--length", "13..15", "--all", "--json"};
+        args.insert(args.end(), rule.begin(), rule.end());
+        const std::string paired = verdicts(args);
+        args.insert(args.end(), {"--cases", cases});
+        EXPECT_EQ(paired, verdicts(args)) << rule.back();
+    }
+    std::filesystem::remove(cases);
+}
+
 TEST(VerdictsCommand, TrialLinesAreDrawnAsRandomDoesFromAnyStartingTrial) {
     Workbench wb;
     wb.startUp();
@@ -217,6 +233,8 @@ TEST(VerdictsCommand, UsageErrorsNameTheOption) {
         {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", "ok,"}, "'' is not one of"},
         {{"--length", "6..8", "--all", "--cases", "c", "--cases-of", "not,ok,not"},
          "'not' is given twice"},
+        {{"--length", "6..8", "--all", "--border", "frozen", "--mask", "L9,R10,R11"},
+         "--mask L9,R10,R11 with --border frozen: a frozen border looks at distances 1..6"},
     };
     for (const auto& [args, why] : bad)
         EXPECT_NE(verdicts(args, 2).find(why), std::string::npos) << why;

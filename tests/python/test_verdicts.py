@@ -61,6 +61,11 @@ def test_lengths_masks_and_shards_take_python_values():
         ({"all": True, "length": 6}, TypeError, "length must be a range"),
         ({"trials": 5, "shard": (3, 2)}, ValueError, "shard I: 3 is outside 0..1"),
         ({"trials": 5, "mask": "Q9"}, ValueError, "mask: 'Q9' is not"),
+        (
+            {"all": True, "mask": "L9,R10,R11", "border": "frozen"},
+            ValueError,
+            "frozen border looks at distances 1..6 only, so L9 would be ignored",
+        ),
         ({"all": True, "seed": 3}, ValueError, "seed and bcount draw lines for trials"),
         ({"all": True, "help": 1}, TypeError, "help"),
     ],

@@ -83,14 +83,20 @@ TEST_P(VerdictLanes, GiveTheSingleLineVerdictAndEndStep) {
             for (int k = 0; k < 300; ++k)
                 lines.push_back(randomLine(state, c.length));
         }
-        std::vector<VerdictEnd> got(lines.size());
-        VerdictBatch(c.length, rule, GetParam()).run(lines.data(), lines.size(), got.data());
+        std::vector<VerdictEnd> got(lines.size()), mirrors(lines.size());
+        VerdictBatch(c.length, rule, GetParam())
+            .run(lines.data(), lines.size(), got.data(), mirrors.data());
+        const CellBits cells = (CellBits{1} << c.length) - 1;
         for (size_t k = 0; k < lines.size(); ++k) {
-            const LineVerdict want = lineVerdict(lines[k], c.length, rule);
-            ASSERT_EQ(got[k].verdict, want.verdict) << "L=" << c.length << " mask " << c.mask
-                                                    << " line " << static_cast<uint64_t>(lines[k]);
-            ASSERT_EQ(got[k].endStep, want.endStep) << "L=" << c.length << " line " << k;
-            ++shown[static_cast<int>(want.verdict)];
+            // Each line, then its mirror (A and B swapped).
+            for (const auto& [line, end] :
+                 {std::pair{lines[k], got[k]}, {~lines[k] & cells, mirrors[k]}}) {
+                const LineVerdict want = lineVerdict(line, c.length, rule);
+                ASSERT_EQ(end.verdict, want.verdict) << "L=" << c.length << " mask " << c.mask
+                                                     << " line " << static_cast<uint64_t>(line);
+                ASSERT_EQ(end.endStep, want.endStep) << "L=" << c.length << " line " << k;
+                ++shown[static_cast<int>(want.verdict)];
+            }
         }
     }
     for (int64_t count : shown)
