@@ -13,6 +13,18 @@ namespace {
 
 enum class Choice { MakeHere, ChooseAnother, Quit };
 
+// Tests and scripts press a prompt's buttons by these names.
+QPushButton* addButton(QMessageBox& box, const QString& text, QMessageBox::ButtonRole role,
+                       const QString& name) {
+    QPushButton* b = box.addButton(text, role);
+    b->setObjectName(name);
+    return b;
+}
+
+QPushButton* addQuit(QMessageBox& box) {
+    return addButton(box, QStringLiteral("Quit"), QMessageBox::RejectRole, QStringLiteral("Quit"));
+}
+
 Choice ask(const QString& dir, QWidget* parent) {
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("rcalab"),
@@ -23,14 +35,11 @@ Choice ask(const QString& dir, QWidget* parent) {
         QStringLiteral("The workbench reads and writes its files in folders of its working folder"
                        " (CA/, MA/, examp/, data/, video/ …). Make them here — the layout of"
                        " 'rcalab-cli init-workdir' — or choose another folder."));
-    QPushButton* make =
-        box.addButton(QStringLiteral("Make a working folder here"), QMessageBox::AcceptRole);
-    make->setObjectName(QStringLiteral("MakeHere"));
-    QPushButton* choose =
-        box.addButton(QStringLiteral("Choose another folder…"), QMessageBox::ActionRole);
-    choose->setObjectName(QStringLiteral("ChooseAnother"));
-    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
-    quit->setObjectName(QStringLiteral("Quit"));
+    QPushButton* make = addButton(box, QStringLiteral("Make a working folder here"),
+                                  QMessageBox::AcceptRole, QStringLiteral("MakeHere"));
+    QPushButton* choose = addButton(box, QStringLiteral("Choose another folder…"),
+                                    QMessageBox::ActionRole, QStringLiteral("ChooseAnother"));
+    addQuit(box);
     box.setDefaultButton(make);
     box.exec();
     if (box.clickedButton() == make) return Choice::MakeHere;
@@ -43,11 +52,9 @@ bool askAnother(const rca::FolderInUse& inUse, QWidget* parent) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("rcalab"),
                     QString::fromStdString(inUse.what()), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("FolderInUse"));
-    QPushButton* choose =
-        box.addButton(QStringLiteral("Choose another folder…"), QMessageBox::AcceptRole);
-    choose->setObjectName(QStringLiteral("ChooseAnother"));
-    QPushButton* quit = box.addButton(QStringLiteral("Quit"), QMessageBox::RejectRole);
-    quit->setObjectName(QStringLiteral("Quit"));
+    QPushButton* choose = addButton(box, QStringLiteral("Choose another folder…"),
+                                    QMessageBox::AcceptRole, QStringLiteral("ChooseAnother"));
+    addQuit(box);
     box.setDefaultButton(choose);
     box.exec();
     return box.clickedButton() == choose;
