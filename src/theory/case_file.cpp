@@ -1,5 +1,6 @@
 #include "theory/case_file.h"
 
+#include "io/regular_file.h"
 #include "theory/case_npy.h"
 
 #include <QJsonArray>
@@ -115,6 +116,9 @@ std::optional<VerdictCase> parseCaseLine(const std::string& text, std::string& e
 }
 
 std::optional<VerdictCase> readCase(const std::string& file, int64_t number, std::string& error) {
+    // A pipe or folder named by mistake must not hold the window.
+    if (RegularFile probe(file, RegularFile::Access::Read); !probe.isOpen())
+        return fail(error, "cannot read " + file + ": " + probe.problem());
     if (isNpyFile(file)) return readNpyCase(file, number, error);
     std::ifstream in(file);
     if (!in) return fail(error, "cannot read " + file);

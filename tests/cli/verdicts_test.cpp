@@ -14,6 +14,7 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace rca {
 namespace {
@@ -134,6 +135,13 @@ TEST(VerdictsCommand, BadCaseLinesAndReferencesSayWhy) {
         EXPECT_FALSE(splitCaseReference(text, file, number)) << text;
     EXPECT_FALSE(readCase("/nonexistent/cases.jsonl", 1, error));
     EXPECT_NE(error.find("cannot read"), std::string::npos);
+    // A pipe at the name is refused at once rather than waited on.
+    const std::string pipe = scratch("rcalab-cases-pipe");
+    std::filesystem::remove(pipe);
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_FALSE(readCase(pipe, 1, error));
+    EXPECT_NE(error.find("pipe"), std::string::npos) << error;
+    std::filesystem::remove(pipe);
 }
 
 TEST(VerdictsCommand, OutputDoesNotDependOnThreadsAndShardsAddUp) {
