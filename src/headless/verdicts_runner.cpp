@@ -4,6 +4,7 @@
 #include "engine/random.h"
 #include "engine/random_line.h"
 #include "theory/first_difference.h"
+#include "theory/ring_rotation.h"
 #include "theory/verdict_lanes.h"
 
 #include <algorithm>
@@ -26,6 +27,9 @@ struct Task {
     bool lastOfLength = false;
     // Judged with the next task, whose lines are this block's mirrors.
     bool mirrorFirst = false, mirrorSecond = false;
+    // The block's least turns stand for their classes: every line of those
+    // classes is judged with it, and the block's other lines with theirs.
+    bool classes = false;
 };
 
 struct BlockResult {
@@ -41,11 +45,14 @@ int64_t linesOfLength(const VerdictsOptions& o, int32_t length) {
 // them: a run of 2^62 lines has more blocks than memory holds.
 class TaskList {
   public:
-    // `mirrored`: with --all and one shard, the blocks of a length go in
-    // mirror pairs (block b, then the block of its lines' mirrors), which
-    // one worker judges together; the counts do not depend on the order.
-    explicit TaskList(const VerdictsOptions& o, bool mirrored = false)
-        : o_(o), mirrored_(mirrored && o.all && o.shardCount == 1) {
+    // `outOfOrder`: with --all and one shard, the lines need not be judged
+    // in line order, since the counts do not depend on it. On the Circle a
+    // block then judges the classes of turned lines its least turns stand
+    // for; otherwise the blocks go in mirror pairs (block b, then the block
+    // of its lines' mirrors), which one worker judges together.
+    explicit TaskList(const VerdictsOptions& o, bool outOfOrder = false)
+        : o_(o), mirrored_(outOfOrder && o.all && o.shardCount == 1),
+          classes_(mirrored_ && o.rule.borderMode != 0) {
         int64_t total = 0;
         for (int32_t L = o.lengthMin; L < o.lengthMax; ++L) {
             firsts_.push_back(total);
@@ -84,7 +91,7 @@ class TaskList {
         const int64_t lines = linesOfLength(o_, L);
         // An even number of whole blocks (L >= 13): block b pairs with
         // block blocks-1-b, which holds the mirrors of its lines.
-        const bool pairs = mirrored_ && lines % (2 * blockLines) == 0;
+        const bool pairs = mirrored_ && !classes_ && lines % (2 * blockLines) == 0;
         const int64_t b = !pairs       ? o_.shardIndex + j * o_.shardCount
                           : j % 2 == 0 ? j / 2
                                        : blocks - 1 - j / 2;
@@ -92,6 +99,7 @@ class TaskList {
         Task t{L, first, std::min(blockLines, lines - first), j + 1 == blocks};
         t.mirrorFirst = pairs && j % 2 == 0;
         t.mirrorSecond = pairs && j % 2 == 1;
+        t.classes = classes_;
         return t;
     }
 
@@ -102,7 +110,7 @@ class TaskList {
     }
 
     const VerdictsOptions& o_;
-    bool mirrored_;
+    bool mirrored_, classes_;
     std::vector<int64_t> firsts_;
     int64_t size_ = 0;
 };
@@ -138,6 +146,13 @@ class Worker {
 
     BlockResult run(const Task& t, bool wantCases) {
         fillLines(t, lines_);
+        if (t.classes) {
+            least_.clear();
+            for (const CellBits line : lines_)
+                if (isLeastTurn(static_cast<uint64_t>(line), t.length)) least_.push_back(line);
+            batchFor(t.length).runClasses(least_.data(), least_.size(), lines_, ends_);
+            return resultOf(t, false);
+        }
         ends_.resize(lines_.size());
         batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data());
         return resultOf(t, wantCases);
@@ -169,7 +184,7 @@ class Worker {
     BlockResult resultOf(const Task& t, bool wantCases) const {
         BlockResult r;
         r.tally.length = t.length;
-        r.tally.lines = t.count;
+        r.tally.lines = static_cast<int64_t>(lines_.size());
         r.tally.okByB.assign(static_cast<size_t>(t.length) + 1, 0);
         for (size_t k = 0; k < lines_.size(); ++k)
             judged(k, t.length, wantCases, r);
@@ -212,7 +227,7 @@ class Worker {
     }
 
     const VerdictsOptions& o_;
-    std::vector<CellBits> lines_;
+    std::vector<CellBits> lines_, least_;
     std::vector<VerdictEnd> ends_, mirrorEnds_;
     std::optional<VerdictBatch> batch_;
     std::optional<FastRule> fast_;

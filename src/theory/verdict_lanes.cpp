@@ -1,6 +1,7 @@
 #include "theory/verdict_lanes.h"
 
 #include "engine/lane_kernel.h"
+#include "theory/ring_rotation.h"
 
 #include <algorithm>
 #include <array>
@@ -142,6 +143,31 @@ void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out,
         // line II: the same two done times.
         const LinePlanes& mirror = starts_[2 * k + 1];
         if (mirrorOut) mirrorOut[k] = judge(mirror.b, mirror, t2, t1);
+    }
+}
+
+void VerdictBatch::runClasses(const CellBits* least, size_t count, std::vector<CellBits>& lines,
+                              std::vector<VerdictEnd>& out) {
+    starts_.resize(2 * count);
+    doneTimes_.resize(2 * count);
+    for (size_t k = 0; k < count; ++k) {
+        starts_[2 * k] = startPlanesI(least[k], length_);
+        starts_[2 * k + 1] = startPlanesII(least[k], length_);
+    }
+    lineDoneTimes(path_, fast_, true, starts_.data(), 2 * count, rule_.stepLimit,
+                  doneTimes_.data());
+    lines.clear();
+    out.clear();
+    for (size_t k = 0; k < count; ++k) {
+        // Line II is line I with A and B swapped, and turns with it.
+        const int32_t t1 = doneTimes_[2 * k], t2 = doneTimes_[2 * k + 1];
+        const auto first = static_cast<uint64_t>(least[k]);
+        const int period = ringPeriod(first, length_);
+        for (int turn = 0; turn < period; ++turn) {
+            const CellBits line = turnRing(first, turn, length_);
+            lines.push_back(line);
+            out.push_back(judge(line, startPlanesI(line, length_), t1, t2));
+        }
     }
 }
 

@@ -36,6 +36,13 @@ class VerdictBatch {
     void run(const CellBits* bCells, size_t count, VerdictEnd* out,
              VerdictEnd* mirrorOut = nullptr);
 
+    // On the Circle, where turning the ring keeps both done times: every
+    // line of the classes whose least turns are `least` (each its class's
+    // least member, as isLeastTurn finds it), each class's lines in turn
+    // order, with their verdicts; the done times are stepped once a class.
+    void runClasses(const CellBits* least, size_t count, std::vector<CellBits>& lines,
+                    std::vector<VerdictEnd>& out);
+
   private:
     VerdictEnd judge(CellBits bCells, const LinePlanes& one, int32_t t1, int32_t t2);
 

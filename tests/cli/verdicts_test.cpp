@@ -187,18 +187,21 @@ TEST(VerdictsCommand, OutputDoesNotDependOnThreadsAndShardsAddUp) {
               single);
 }
 
-// Without a cases file the blocks of a length go in mirror pairs; with one,
-// in line order, one by one: the counts must not differ.
-TEST(VerdictsCommand, MirrorPairedBlocksCountAsBlocksInLineOrder) {
+// Without a cases file the lines need not go in line order: on the Circle
+// each class of turned lines is judged with the done times of one member,
+// elsewhere the blocks go in mirror pairs; with a cases file, line by line
+// in line order. The counts must not differ.
+TEST(VerdictsCommand, LinesJudgedOutOfLineOrderCountAsInLineOrder) {
     const std::string cases = scratch("rcalab-cases-order");
-    for (const Args& rule :
-         {Args{"--border", "circle"}, Args{"--border", "frozen", "--mask", "L1,L4,R2"},
-          Args{"--mask", "L1,R1,R2", "--step-limit", "40"}}) {
-        Args args = {"--length", "13..15", "--all", "--json"};
+    for (const Args& rule : {Args{"--length", "6..16"},
+                             Args{"--length", "13..15", "--border", "frozen", "--mask", "L1,L4,R2"},
+                             Args{"--length", "6..15", "--mask", "L1,R1,R2", "--step-limit", "40"},
+                             Args{"--length", "6..15", "--mask", "L1,R4,L6"}}) {
+        Args args = {"--all", "--json"};
         args.insert(args.end(), rule.begin(), rule.end());
-        const std::string paired = verdicts(args);
-        args.insert(args.end(), {"--cases", cases});
-        EXPECT_EQ(paired, verdicts(args)) << rule.back();
+        const std::string outOfOrder = verdicts(args);
+        args.insert(args.end(), {"--cases", cases, "--cases-of", "ok"});
+        EXPECT_EQ(outOfOrder, verdicts(args)) << rule.back();
     }
     std::filesystem::remove(cases);
 }
