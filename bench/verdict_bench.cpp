@@ -1,7 +1,7 @@
 // Every start line of one length judged (`rcalab-cli verdicts --length L..L+1
 // --all`, start-up mask, Circle), on one thread and on two; and the single-
-// line verdict that the cases file uses, for comparison. Without cases the
-// blocks go in mirror pairs, each pair's done times stepped once.
+// line verdict, for comparison. Without cases, on the Circle, the done times
+// are stepped once for each class of lines that are turns of one another.
 #include "headless/verdicts_runner.h"
 
 #include <benchmark/benchmark.h>
@@ -43,8 +43,8 @@ BENCHMARK(verdictsAll)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-// The aim: under 45 s of wall time on two free cores (about a minute of
-// CPU). Run alone: --benchmark_filter=verdictsAll/28.
+// The aim: under 45 s of wall time on two free cores. Run alone:
+// --benchmark_filter=verdictsAll/28.
 BENCHMARK(verdictsAll)->Args({28, 2})->UseRealTime()->Unit(benchmark::kSecond)->Iterations(1);
 
 // The path of a case: both lines stepped one at a time and line I traced to

@@ -3,6 +3,7 @@
 #include "engine/headless_batch.h"
 #include "engine/random.h"
 #include "engine/random_line.h"
+#include "headless/done_time_tables.h"
 #include "theory/first_difference.h"
 #include "theory/ring_rotation.h"
 #include "theory/verdict_lanes.h"
@@ -142,10 +143,17 @@ int bCount(CellBits line) {
 
 class Worker {
   public:
-    explicit Worker(const VerdictsOptions& o) : o_(o) {}
+    // `tables`: done times to look up, when the lines go in line order on the Circle.
+    Worker(const VerdictsOptions& o, DoneTimeTables* tables) : o_(o), tables_(tables) {}
 
     BlockResult run(const Task& t, bool wantCases) {
         fillLines(t, lines_);
+        ends_.resize(lines_.size());
+        if (tables_ && DoneTimeTable::fits(t.length)) {
+            if (t.length != tableLength_) table_ = tables_->of(tableLength_ = t.length);
+            batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data(), *table_);
+            return resultOf(t, wantCases);
+        }
         if (t.classes) {
             least_.clear();
             for (const CellBits line : lines_)
@@ -153,7 +161,6 @@ class Worker {
             batchFor(t.length).runClasses(least_.data(), least_.size(), lines_, ends_);
             return resultOf(t, false);
         }
-        ends_.resize(lines_.size());
         batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data());
         return resultOf(t, wantCases);
     }
@@ -186,6 +193,7 @@ class Worker {
         r.tally.length = t.length;
         r.tally.lines = static_cast<int64_t>(lines_.size());
         r.tally.okByB.assign(static_cast<size_t>(t.length) + 1, 0);
+        if (wantCases) r.cases.reserve(lines_.size());
         for (size_t k = 0; k < lines_.size(); ++k)
             judged(k, t.length, wantCases, r);
         return r;
@@ -232,6 +240,9 @@ class Worker {
     std::optional<VerdictBatch> batch_;
     std::optional<FastRule> fast_;
     int32_t length_ = -1;
+    DoneTimeTables* tables_;
+    std::shared_ptr<const DoneTimeTable> table_;
+    int32_t tableLength_ = -1;
 };
 
 void addCounts(std::vector<int64_t>& to, const std::vector<int64_t>& from) {
@@ -353,11 +364,16 @@ bool runVerdicts(const VerdictsOptions& o, const std::atomic<bool>* stop,
                  const VerdictsSink& sink) {
     // Cases go in line order, which mirror pairs would break.
     const TaskList tasks(o, !sink.onCase);
+    // In line order on the Circle, the done times of a length are stepped
+    // once a class of turned lines before its lines are judged.
+    std::optional<DoneTimeTables> tables;
+    if (sink.onCase && o.all && o.shardCount == 1 && o.rule.borderMode != 0)
+        tables.emplace(o.rule, lanePathInUse(), threadCount(o));
     OrderedEmitter emitter(tasks, sink);
     std::atomic<int64_t> next{0};
     auto stopped = [stop] { return stop && stop->load(std::memory_order_relaxed); };
     auto work = [&] {
-        Worker worker(o);
+        Worker worker(o, tables ? &*tables : nullptr);
         for (int64_t k; !stopped() && (k = next.fetch_add(1)) < tasks.size();) {
             const Task t = tasks.at(k);
             if (t.mirrorSecond) continue; // judged with the task before it

@@ -54,7 +54,26 @@ std::string header(int64_t count) {
            '\n';
 }
 
-void appendRecord(std::string& out, const VerdictCase& c) {
+constexpr size_t ruleBytes = 9;
+
+// The record's last bytes, which come from the rule alone.
+std::array<char, ruleBytes> ruleBytesOf(const VerdictRule& rule) {
+    std::array<char, ruleBytes> bytes;
+    char* at = bytes.data();
+    put(at, maskWord(rule.mask.left));
+    put(at, maskWord(rule.mask.right));
+    put(at, static_cast<uint8_t>(rule.borderMode == 0 ? 0 : 1));
+    put(at, rule.stepLimit);
+    return bytes;
+}
+
+bool sameRule(const VerdictRule& a, const VerdictRule& b) {
+    return a.mask.left == b.mask.left && a.mask.right == b.mask.right &&
+           a.borderMode == b.borderMode && a.stepLimit == b.stepLimit;
+}
+
+void appendRecord(std::string& out, const VerdictCase& c,
+                  const std::array<char, ruleBytes>& ruleTail) {
     char record[npyCaseBytes];
     char* at = record;
     put(at, static_cast<uint64_t>(c.bCells));
@@ -64,10 +83,7 @@ void appendRecord(std::string& out, const VerdictCase& c) {
     put(at, c.endStep);
     put(at, static_cast<int16_t>(c.row));
     put(at, static_cast<int16_t>(c.column));
-    put(at, maskWord(c.rule.mask.left));
-    put(at, maskWord(c.rule.mask.right));
-    put(at, static_cast<uint8_t>(c.rule.borderMode == 0 ? 0 : 1));
-    put(at, c.rule.stepLimit);
+    std::copy(ruleTail.begin(), ruleTail.end(), at);
     out.append(record, npyCaseBytes);
 }
 
@@ -170,7 +186,12 @@ NpyCasesWriter::~NpyCasesWriter() {
 
 bool NpyCasesWriter::add(const VerdictCase& c) {
     if (failed() || finished_) return false;
-    appendRecord(pending_, c);
+    // A run's cases share their rule: its bytes are made once.
+    if (!tailRule_ || !sameRule(*tailRule_, c.rule)) {
+        tailRule_ = c.rule;
+        ruleTail_ = ruleBytesOf(c.rule);
+    }
+    appendRecord(pending_, c, ruleTail_);
     return pending_.size() < chunkBytes || flush();
 }
 

@@ -14,6 +14,7 @@
 //   stepLimit  <i4
 #include "theory/case_file.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -55,6 +56,8 @@ class NpyCasesWriter {
     int fd_ = -1;
     std::string name_;
     std::string pending_;
+    std::optional<VerdictRule> tailRule_;
+    std::array<char, 9> ruleTail_{};
     int64_t written_ = 0; // records in the file
     bool finished_ = false;
     std::string problem_;

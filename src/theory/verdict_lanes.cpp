@@ -146,6 +146,13 @@ void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out,
     }
 }
 
+void VerdictBatch::run(const CellBits* bCells, size_t count, VerdictEnd* out,
+                       const DoneTimeTable& times) {
+    for (size_t k = 0; k < count; ++k)
+        out[k] = judge(bCells[k], startPlanesI(bCells[k], length_), times.lineI(bCells[k]),
+                       times.lineII(bCells[k]));
+}
+
 void VerdictBatch::runClasses(const CellBits* least, size_t count, std::vector<CellBits>& lines,
                               std::vector<VerdictEnd>& out) {
     starts_.resize(2 * count);

@@ -3,6 +3,7 @@
 // both lines of every trial in vector lanes, and the clock-view trace only
 // for the few trials short enough to need it.
 #include "engine/lane_path.h"
+#include "theory/done_time_table.h"
 #include "theory/verdict.h"
 
 #include <cstddef>
@@ -35,6 +36,10 @@ class VerdictBatch {
     // of a trial is line I of its mirror's trial.
     void run(const CellBits* bCells, size_t count, VerdictEnd* out,
              VerdictEnd* mirrorOut = nullptr);
+
+    // The same as run, with the done times looked up in `times` (of this
+    // length and rule) instead of stepped.
+    void run(const CellBits* bCells, size_t count, VerdictEnd* out, const DoneTimeTable& times);
 
     // On the Circle, where turning the ring keeps both done times: every
     // line of the classes whose least turns are `least` (each its class's

@@ -3,11 +3,13 @@
 // vector lanes against the single-line verdict.
 #include "engine/random.h"
 #include "headless/batch_options.h"
+#include "theory/ring_rotation.h"
 #include "theory/theory_model.h"
 #include "theory/verdict_lanes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,6 +103,37 @@ TEST_P(VerdictLanes, GiveTheSingleLineVerdictAndEndStep) {
     }
     for (int64_t count : shown)
         EXPECT_GT(count, 0);
+}
+
+// On the Circle the done times of one line serve every turn of it: judged
+// by classes or looked up in a table, each line still gets its own verdict.
+TEST_P(VerdictLanes, TurnedLinesShareDoneTimesAndKeepTheirOwnVerdicts) {
+    for (const LanesCase& c : lanesCases) {
+        if (c.border == 0 || c.length > 12) continue;
+        VerdictRule rule;
+        rule.mask = parseMask(c.mask);
+        rule.stepLimit = c.stepLimit;
+        std::vector<CellBits> every, least, lines;
+        for (uint64_t n = 0; n < (uint64_t{1} << c.length); ++n) {
+            every.push_back(n);
+            if (isLeastTurn(n, c.length)) least.push_back(n);
+        }
+        VerdictBatch batch(c.length, rule, GetParam());
+        std::vector<VerdictEnd> byClass, looked(every.size());
+        batch.runClasses(least.data(), least.size(), lines, byClass);
+        batch.run(every.data(), every.size(), looked.data(),
+                  DoneTimeTable(c.length, rule, GetParam(), 2));
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const LineVerdict want = lineVerdict(lines[k], c.length, rule);
+            ASSERT_EQ(byClass[k].verdict, want.verdict) << "L=" << c.length << " " << c.mask;
+            ASSERT_EQ(byClass[k].endStep, want.endStep) << "L=" << c.length << " " << c.mask;
+            const VerdictEnd& fromTable = looked[static_cast<size_t>(lines[k])];
+            ASSERT_EQ(fromTable.verdict, want.verdict) << "L=" << c.length << " " << c.mask;
+            ASSERT_EQ(fromTable.endStep, want.endStep) << "L=" << c.length << " " << c.mask;
+        }
+        std::sort(lines.begin(), lines.end());
+        EXPECT_EQ(lines, every) << "L=" << c.length << ": each line once";
+    }
 }
 
 // A path the processor lacks runs on the scalar one.
