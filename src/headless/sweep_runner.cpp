@@ -1,8 +1,10 @@
 #include "headless/sweep_runner.h"
 
+#include "engine/on_threads.h"
+
+#include <algorithm>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace rca {
 
@@ -34,13 +36,8 @@ void runSweep(const std::vector<SweepItem>& items, int threads, const std::atomi
                 emit(items[emitted], *results[emitted]);
         }
     };
-    const size_t count = std::min(items.size(), static_cast<size_t>(threads < 1 ? 1 : threads));
-    std::vector<std::thread> pool;
-    for (size_t t = 1; t < count; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool)
-        t.join();
+    onThreads(static_cast<long>(std::min(items.size(), static_cast<size_t>(std::max(threads, 1)))),
+              work);
 }
 
 } // namespace rca

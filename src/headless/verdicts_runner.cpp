@@ -1,6 +1,7 @@
 #include "headless/verdicts_runner.h"
 
 #include "engine/headless_batch.h"
+#include "engine/on_threads.h"
 #include "engine/random.h"
 #include "engine/random_line.h"
 #include "headless/done_time_tables.h"
@@ -386,13 +387,7 @@ bool runVerdicts(const VerdictsOptions& o, const std::atomic<bool>* stop,
             emitter.put(k + 1, std::move(second));
         }
     };
-    const int64_t count = std::min<int64_t>(tasks.size(), threadCount(o));
-    std::vector<std::thread> pool;
-    for (int64_t t = 1; t < count; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool)
-        t.join();
+    onThreads(static_cast<long>(std::min<int64_t>(tasks.size(), threadCount(o))), work);
     const bool complete = emitter.allFinished();
     emitter.finish();
     return complete;

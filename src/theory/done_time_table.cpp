@@ -1,11 +1,12 @@
 #include "theory/done_time_table.h"
 
+#include "engine/on_threads.h"
+
 #include "theory/ring_rotation.h"
 #include "theory/verdict_lanes.h"
 
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 namespace rca {
 
@@ -37,12 +38,7 @@ DoneTimeTable::DoneTimeTable(int32_t length, const VerdictRule& rule, LanePath p
                     times_[turnRing(least[k], turn, n)] = done[k];
         }
     };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t)
-        pool.emplace_back(work);
-    work();
-    for (std::thread& t : pool)
-        t.join();
+    onThreads(threads, work);
 }
 
 } // namespace rca
