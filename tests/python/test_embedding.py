@@ -12,7 +12,7 @@ import numpy as np
 import pytest
 import rcalab
 
-from conftest import CLI, ctrl_c
+from conftest import CLI
 
 ROOT = Path(__file__).resolve().parents[2]
 
@@ -101,8 +101,11 @@ def running(workdir):
 )
 def test_ctrl_c_stops_long_calls_with_keyboard_interrupt(workdir, call, partial):
     before = signal.getsignal(signal.SIGINT)
-    with ctrl_c(after=0.5), pytest.raises(KeyboardInterrupt) as caught:
+    timer = threading.Timer(0.5, signal.raise_signal, [signal.SIGINT])
+    timer.start()
+    with pytest.raises(KeyboardInterrupt) as caught:
         call(workdir)
+    timer.join()
     if partial is not None:
         assert partial(caught.value.result)
     # Nothing changed the disposition: the next Ctrl-C is Python's again
@@ -142,20 +145,20 @@ def test_ctrl_c_leaves_a_blocked_worker_behind(workdir):
     os.mkfifo(fifo)
     w = rcalab.Workbench(workdir)
     w.answer(fifo.name)
-    press = threading.Timer(2.0, signal.raise_signal, [signal.SIGINT])
-    press.start()
+    ctrl_c = threading.Timer(2.0, signal.raise_signal, [signal.SIGINT])
+    ctrl_c.start()
     try:
         w.click("ReadRCA1")
     except KeyboardInterrupt as caught:
         check_left_behind(w, fifo, caught)
         return
     except rcalab.FileError as refused:
-        press.cancel()
+        ctrl_c.cancel()
         assert "it is a pipe (FIFO)" in str(refused)
         # The readers refuse a pipe at once, and no command waits on anything
         # else outside the program: nothing is left that holds a worker.
         pytest.skip("no command blocks any more: the readers refuse pipes")
-    press.cancel()
+    ctrl_c.cancel()
     pytest.fail("a pipe was read as a file")
 
 

@@ -7,8 +7,6 @@ import numpy as np
 import pytest
 import rcalab
 
-from conftest import ctrl_c
-
 CLI = os.path.abspath(os.environ["RCALAB_CLI"])
 
 
@@ -80,7 +78,11 @@ def test_bad_verdicts_options_in_python_words(kwargs, error, words):
 
 
 def test_ctrl_c_keeps_the_lengths_judged():
-    with ctrl_c(after=1.0), pytest.raises(KeyboardInterrupt) as caught:
+    import signal
+    import threading
+
+    threading.Timer(1.0, signal.raise_signal, [signal.SIGINT]).start()
+    with pytest.raises(KeyboardInterrupt) as caught:
         rcalab.verdicts((10, 40), all=True, threads=1)
     done = caught.value.result
     assert 0 < len(done) < 30
