@@ -148,19 +148,19 @@ class Worker {
     Worker(const VerdictsOptions& o, DoneTimeTables* tables) : o_(o), tables_(tables) {}
 
     BlockResult run(const Task& t, bool wantCases) {
+        if (t.classes) {
+            least_.clear();
+            appendLeastTurns(static_cast<uint64_t>(t.first),
+                             static_cast<uint64_t>(t.first + t.count), t.length, least_);
+            batchFor(t.length).runClasses(least_.data(), least_.size(), lines_, ends_);
+            return resultOf(t, false);
+        }
         fillLines(t, lines_);
         ends_.resize(lines_.size());
         if (tables_ && DoneTimeTable::fits(t.length)) {
             if (t.length != tableLength_) table_ = tables_->of(tableLength_ = t.length);
             batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data(), *table_);
             return resultOf(t, wantCases);
-        }
-        if (t.classes) {
-            least_.clear();
-            for (const CellBits line : lines_)
-                if (isLeastTurn(static_cast<uint64_t>(line), t.length)) least_.push_back(line);
-            batchFor(t.length).runClasses(least_.data(), least_.size(), lines_, ends_);
-            return resultOf(t, false);
         }
         batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data());
         return resultOf(t, wantCases);

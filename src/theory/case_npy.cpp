@@ -54,11 +54,9 @@ std::string header(int64_t count) {
            '\n';
 }
 
-constexpr size_t ruleBytes = 9;
-
 // The record's last bytes, which come from the rule alone.
-std::array<char, ruleBytes> ruleBytesOf(const VerdictRule& rule) {
-    std::array<char, ruleBytes> bytes;
+std::array<char, npyRuleBytes> ruleBytesOf(const VerdictRule& rule) {
+    std::array<char, npyRuleBytes> bytes;
     char* at = bytes.data();
     put(at, maskWord(rule.mask.left));
     put(at, maskWord(rule.mask.right));
@@ -73,7 +71,7 @@ bool sameRule(const VerdictRule& a, const VerdictRule& b) {
 }
 
 void appendRecord(std::string& out, const VerdictCase& c,
-                  const std::array<char, ruleBytes>& ruleTail) {
+                  const std::array<char, npyRuleBytes>& ruleTail) {
     char record[npyCaseBytes];
     char* at = record;
     put(at, static_cast<uint64_t>(c.bCells));

@@ -24,6 +24,8 @@
 namespace rca {
 
 constexpr size_t npyCaseBytes = 35;
+// The record's last bytes: the masks, the border and the step limit.
+constexpr size_t npyRuleBytes = 9;
 
 // Whether the file name asks for the .npy format.
 bool isNpyName(const std::string& file);
@@ -57,7 +59,7 @@ class NpyCasesWriter {
     std::string name_;
     std::string pending_;
     std::optional<VerdictRule> tailRule_;
-    std::array<char, 9> ruleTail_{};
+    std::array<char, npyRuleBytes> ruleTail_{};
     int64_t written_ = 0; // records in the file
     bool finished_ = false;
     std::string problem_;

@@ -12,8 +12,9 @@ namespace rca {
 
 class DoneTimeTable {
   public:
-    // Lengths whose table stays within 256 MB.
-    static bool fits(int32_t length) { return length >= 1 && length <= 26; }
+    // The longest length whose table stays within 256 MB.
+    static constexpr int32_t largestLength = 26;
+    static bool fits(int32_t length) { return length >= 1 && length <= largestLength; }
 
     // Built on `threads` threads; the rule's border must be the Circle.
     DoneTimeTable(int32_t length, const VerdictRule& rule, LanePath path, int threads);

@@ -2,7 +2,10 @@
 // Rotations of a start line on the Circle, whose done times do not change
 // when the ring is turned: a length's lines fall into classes of turned
 // copies, and the done times of one member serve the whole class.
+#include "engine/fast_step.h"
+
 #include <cstdint>
+#include <vector>
 
 namespace rca {
 
@@ -21,5 +24,14 @@ bool isLeastTurn(uint64_t line, int length);
 // The turns that bring the line back to itself, the least of them: the
 // number of distinct lines in its class.
 int ringPeriod(uint64_t line, int length);
+
+// The lines first .. end - 1 that are least turns, appended to `out`.
+void appendLeastTurns(uint64_t first, uint64_t end, int length, std::vector<CellBits>& out);
+
+// `f` on each line of the class of `least`, once each, in turn order.
+template <class F> void forEachTurn(uint64_t least, int length, F&& f) {
+    for (int turn = 0, period = ringPeriod(least, length); turn < period; ++turn)
+        f(turnRing(least, turn, length));
+}
 
 } // namespace rca

@@ -168,13 +168,10 @@ void VerdictBatch::runClasses(const CellBits* least, size_t count, std::vector<C
     for (size_t k = 0; k < count; ++k) {
         // Line II is line I with A and B swapped, and turns with it.
         const int32_t t1 = doneTimes_[2 * k], t2 = doneTimes_[2 * k + 1];
-        const auto first = static_cast<uint64_t>(least[k]);
-        const int period = ringPeriod(first, length_);
-        for (int turn = 0; turn < period; ++turn) {
-            const CellBits line = turnRing(first, turn, length_);
+        forEachTurn(static_cast<uint64_t>(least[k]), length_, [&](uint64_t line) {
             lines.push_back(line);
             out.push_back(judge(line, startPlanesI(line, length_), t1, t2));
-        }
+        });
     }
 }
 
