@@ -16,8 +16,15 @@ std::shared_ptr<const DoneTimeTable> DoneTimeTables::of(int32_t length) {
         build = isNew;
     }
     // Built, and waited for, outside the lock: workers on other lengths go on.
-    if (build)
-        building.set_value(std::make_shared<const DoneTimeTable>(length, rule_, path_, threads_));
+    // Without the memory for it, the length's lines are stepped one by one.
+    if (build) {
+        try {
+            building.set_value(
+                std::make_shared<const DoneTimeTable>(length, rule_, path_, threads_));
+        } catch (const std::bad_alloc&) {
+            building.set_value(nullptr);
+        }
+    }
     return table.get();
 }
 

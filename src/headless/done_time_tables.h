@@ -16,6 +16,7 @@ class DoneTimeTables {
     DoneTimeTables(const VerdictRule& rule, LanePath path, int threads)
         : rule_(rule), path_(path), threads_(threads) {}
 
+    // Null when there was not the memory for it.
     std::shared_ptr<const DoneTimeTable> of(int32_t length);
 
   private:

@@ -157,8 +157,9 @@ class Worker {
         }
         fillLines(t, lines_);
         ends_.resize(lines_.size());
-        if (tables_ && DoneTimeTable::fits(t.length)) {
-            if (t.length != tableLength_) table_ = tables_->of(tableLength_ = t.length);
+        if (tables_ && DoneTimeTable::fits(t.length) && t.length != tableLength_)
+            table_ = tables_->of(tableLength_ = t.length);
+        if (table_ && tableLength_ == t.length) {
             batchFor(t.length).run(lines_.data(), lines_.size(), ends_.data(), *table_);
             return resultOf(t, wantCases);
         }
